@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
   cmake ninja-build ccache pkg-config g++
   libgtest-dev libgmock-dev libbenchmark-dev
-  libsimdjson-dev libcpp-httplib-dev
+  libsimdjson-dev libcpp-httplib-dev libsqlite3-dev
   g++-mingw-w64-x86-64-posix
 )
 
