@@ -6,7 +6,8 @@ set -euo pipefail
 packages=(
   cmake ninja-build ccache pkg-config g++
   libgtest-dev libgmock-dev libbenchmark-dev
-  libsimdjson-dev libcpp-httplib-dev libsqlite3-dev
+  libsimdjson-dev libcpp-httplib-dev libsqlite3-dev libhpdf-dev fonts-dejavu-core
+  poppler-utils
   g++-mingw-w64-x86-64-posix
 )
 
