@@ -2,6 +2,8 @@
 
 #include <map>
 
+#include "server/sql_islevleri.h"
+
 namespace zorvat::server {
 
 namespace {
@@ -81,6 +83,7 @@ Database::Database(const std::string& path, bool create) {
   }
   // Writers of other threads wait for each other instead of failing at once.
   sqlite3_busy_timeout(db_, 10000);
+  SqlIslevleriniKaydet(db_);
   Execute("PRAGMA journal_mode=WAL; PRAGMA foreign_keys=ON; PRAGMA synchronous=NORMAL;");
 }
 

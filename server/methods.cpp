@@ -5,6 +5,11 @@ namespace zorvat::server {
 MethodRegistry AllMethods() {
   MethodRegistry registry;
   RegisterSystemMethods(registry);
+  RegisterOturumMethods(registry);
+  RegisterKatalogMethods(registry);
+  RegisterSepetMethods(registry);
+  RegisterSiparisMethods(registry);
+  RegisterCariSecimMethods(registry);
   return registry;
 }
 

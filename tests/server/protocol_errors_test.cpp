@@ -36,6 +36,9 @@ class ServersOnEmptyDatabase : public ::testing::Test {
     webPort = web.Bind("127.0.0.1", 0);
     applicationThread = std::thread([this] { application.Listen(); });
     webThread = std::thread([this] { web.Listen(); });
+    // Stop before the listen loops run would leave them running: wait until both answer.
+    while (!Call("EchoString", R"({"_parameters":["ping"]})")) std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    while (!httplib::Client("127.0.0.1", webPort).Get("/ip")) std::this_thread::sleep_for(std::chrono::milliseconds(1));
   }
   ~ServersOnEmptyDatabase() override {
     application.Stop();
