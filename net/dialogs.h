@@ -3,6 +3,7 @@
 
 #include <cstdint>
 #include <initializer_list>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -58,6 +59,16 @@ struct MesajPenceresi {
   int kapatmaSonucu = mrCancel;         // what the close box answers
 };
 
+// What a save-file dialog offers: one filter, no default extension, no initial folder and
+// no question before overwriting.
+struct KayitDosyasiIstegi {
+  std::string filtreAciklamasi;  // "Excel"
+  std::string filtreDeseni;      // "*.xls*"
+};
+
+// A window's state (ui/state/controls.h); the toolkit layer knows how to show each kind.
+class FormState;
+
 class Dialogs {
  public:
   virtual ~Dialogs() = default;
@@ -65,6 +76,12 @@ class Dialogs {
   virtual int MesajPenceresiGoster(const MesajPenceresi& pencere) = 0;
   // The platform's plain message box with one OK button.
   virtual void DuzMesajGoster(const std::string& metin) = 0;
+  // The platform's standard warning dialog with one OK button.
+  virtual void UyariGoster(const std::string& metin) = 0;
+  // The save-file dialog; the chosen file (UTF-8), nothing when cancelled.
+  virtual std::optional<std::string> KayitDosyasiSor(const KayitDosyasiIstegi& istek) = 0;
+  // Shows the window modally and returns its modal result.
+  virtual int PencereGoster(FormState& pencere) = 0;
 };
 
 }  // namespace zorvat

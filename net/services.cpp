@@ -33,6 +33,11 @@ Dialogs& Diyaloglar() {
   return *Current().dialogs;
 }
 
+Kabuk& Kabugu() {
+  if (Current().kabuk == nullptr) throw std::logic_error("Kabuk hizmeti kurulmadı");
+  return *Current().kabuk;
+}
+
 void Bekle(std::chrono::milliseconds sure) {
   if (Current().bekle) {
     Current().bekle(sure);

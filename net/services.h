@@ -7,12 +7,14 @@
 
 #include "net/dialogs.h"
 #include "net/dispatcher.h"
+#include "net/kabuk.h"
 
 namespace zorvat {
 
 struct Services {
   Dispatcher* dispatcher = nullptr;
   Dialogs* dialogs = nullptr;
+  Kabuk* kabuk = nullptr;
   // Waits on the calling thread; tests pass one that only records.
   std::function<void(std::chrono::milliseconds)> bekle;
   // Ends the process at once with exit code 0; tests intercept it.
@@ -25,6 +27,7 @@ void HizmetleriKur(Services services);
 
 Dispatcher& Dagitici();
 Dialogs& Diyaloglar();
+Kabuk& Kabugu();
 void Bekle(std::chrono::milliseconds sure);
 
 // The application's default error handling: the message text in a plain message box.

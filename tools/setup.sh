@@ -9,6 +9,7 @@ packages=(
   libsimdjson-dev libcpp-httplib-dev libsqlite3-dev libhpdf-dev fonts-dejavu-core
   poppler-utils
   g++-mingw-w64-x86-64-posix
+  qt6-base-dev libfreexl-dev fonts-liberation2
 )
 
 missing=()
