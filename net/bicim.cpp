@@ -3,6 +3,9 @@
 #include <algorithm>
 #include <atomic>
 #include <charconv>
+#include <chrono>
+#include <cstdio>
+#include <stdexcept>
 #include <cmath>
 
 namespace zorvat {
@@ -311,6 +314,32 @@ std::string VirgulMetni(std::span<const std::string> satirlar) {
     } else {
       metin += satirlar[i];
     }
+  }
+  return metin;
+}
+
+std::string TarihMetni(double gunSeri) {
+  using namespace std::chrono;
+  constexpr sys_days kSifirGunu = sys_days{year{1899} / December / 30};
+  // 1 January of the year 1 and 1 January of the year 10000.
+  constexpr double kIlkGun = -693593;
+  constexpr double kSonGunSonrasi = 2958466;
+  if (!(gunSeri >= kIlkGun && gunSeri < kSonGunSonrasi)) throw std::out_of_range("Geçersiz tarih");
+  const year_month_day gun{kSifirGunu + days{static_cast<int>(std::floor(gunSeri))}};
+  char metin[16];
+  std::snprintf(metin, sizeof metin, "%02u.%02u.%04d", static_cast<unsigned>(gun.day()),
+                static_cast<unsigned>(gun.month()), static_cast<int>(gun.year()) % 10000);
+  return metin;
+}
+
+std::string SaatMetni(double gunSeri, bool saniyeli) {
+  const double kesir = gunSeri - std::floor(gunSeri);
+  const long saniye = std::min(86399L, std::lround(kesir * 86400));
+  char metin[16];
+  if (saniyeli) {
+    std::snprintf(metin, sizeof metin, "%02ld:%02ld:%02ld", saniye / 3600 % 24, saniye / 60 % 60, saniye % 60);
+  } else {
+    std::snprintf(metin, sizeof metin, "%02ld:%02ld", saniye / 3600 % 24, saniye / 60 % 60);
   }
   return metin;
 }

@@ -65,6 +65,13 @@ std::string FloatToStr(double deger, SayiAyiraclari ayiraclar = GecerliAyiraclar
 // Infinities and NaN come back unchanged.
 double Yuvarla2(double deger);
 
+// Day serials: days since 30 December 1899, the fraction being the time of day.
+// The day as "09.12.2025"; throws std::out_of_range outside the years 1 to 9999.
+std::string TarihMetni(double gunSeri);
+// The time of day as "14:35:07", or "14:35" without seconds; a time a hair before midnight
+// stays on its day.
+std::string SaatMetni(double gunSeri, bool saniyeli = true);
+
 // Codes a UTF-8 text as a URL query value. Bytes below '!' or above '~' become "%XX" with
 // upper-case digits; a '%' already followed by two hexadecimal digits passes through with
 // them. '&', '=', '+' and '#' are coded too, so that a name like "A&B OTOMOTİV" stays one

@@ -19,37 +19,18 @@ std::string IntegerText(std::int64_t value) {
   return std::string(buffer, result.ptr);
 }
 
-// Day serials count from 30 December 1899; the fraction is the time of day.
+// Dates the way a Turkish user reads them; a serial outside the calendar shows as a number.
 std::string DateText(double serial) {
-  // Civil date from days since 1970-01-01 (Howard Hinnant's algorithm).
-  const long long days = static_cast<long long>(std::floor(serial)) - 25569;
-  const long long z = days + 719468;
-  const long long era = (z >= 0 ? z : z - 146096) / 146097;
-  const long long doe = z - era * 146097;
-  const long long yoe = (doe - doe / 1460 + doe / 36524 - doe / 146096) / 365;
-  const long long doy = doe - (365 * yoe + yoe / 4 - yoe / 100);
-  const long long mp = (5 * doy + 2) / 153;
-  const long long day = doy - (153 * mp + 2) / 5 + 1;
-  const long long month = mp < 10 ? mp + 3 : mp - 9;
-  const long long year = yoe + era * 400 + (month <= 2 ? 1 : 0);
-  char buffer[64];
-  std::snprintf(buffer, sizeof buffer, "%02lld.%02lld.%04lld", day, month, year);
-  return buffer;
-}
-
-std::string TimeText(double serial) {
-  double fraction = serial - std::floor(serial);
-  long long seconds = std::llround(fraction * 86400.0);
-  if (seconds >= 86400) seconds = 86399;
-  char buffer[64];
-  std::snprintf(buffer, sizeof buffer, "%02lld:%02lld:%02lld", seconds / 3600, seconds / 60 % 60,
-                seconds % 60);
-  return buffer;
+  try {
+    return TarihMetni(serial);
+  } catch (const std::out_of_range&) {
+    return FloatToStr(serial);
+  }
 }
 
 std::string DateTimeText(double serial) {
   if (serial == std::floor(serial)) return DateText(serial);
-  return DateText(serial) + " " + TimeText(serial);
+  return DateText(serial) + " " + SaatMetni(serial);
 }
 
 }  // namespace
@@ -170,7 +151,7 @@ std::string Field::StringAt(std::size_t row) const {
         case FieldType::Date:
           return DateText(reals_[row]);
         case FieldType::Time:
-          return TimeText(reals_[row]);
+          return SaatMetni(reals_[row]);
         case FieldType::DateTime:
           return DateTimeText(reals_[row]);
         default:
@@ -191,9 +172,7 @@ std::string Field::DisplayTextAt(std::size_t row) const {
   if (nulls_[row]) return {};
   if (def_.type == FieldType::Boolean) return ints_[row] ? "Evet" : "Hayır";
   if (def_.type == FieldType::Blob) return "(Veri)";
-  const bool numeric = store_ == Store::Ints || def_.type == FieldType::Float ||
-                       def_.type == FieldType::Currency || def_.type == FieldType::BCD;
-  if (numeric && !displayFormat_.empty()) return FormatFloat(displayFormat_, FloatAt(row));
+  if (IsNumeric(def_.type) && !displayFormat_.empty()) return FormatFloat(displayFormat_, FloatAt(row));
   return StringAt(row);
 }
 

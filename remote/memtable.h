@@ -30,6 +30,21 @@ enum class FieldType : std::uint8_t {
   Blob,
 };
 
+// Numbers that are shown right-aligned and take number formats (dates and Booleans are not).
+constexpr bool IsNumeric(FieldType type) {
+  switch (type) {
+    case FieldType::SmallInt:
+    case FieldType::Integer:
+    case FieldType::LargeInt:
+    case FieldType::Float:
+    case FieldType::Currency:
+    case FieldType::BCD:
+      return true;
+    default:
+      return false;
+  }
+}
+
 struct FieldDef {
   std::string name;
   FieldType type = FieldType::String;

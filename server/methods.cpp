@@ -10,6 +10,12 @@ MethodRegistry AllMethods() {
   RegisterSepetMethods(registry);
   RegisterSiparisMethods(registry);
   RegisterCariSecimMethods(registry);
+  RegisterSiparisGecmisiMethods(registry);
+  RegisterBakiyeMethods(registry);
+  RegisterEvrakMethods(registry);
+  RegisterEkstreMethods(registry);
+  RegisterRaporMethods(registry);
+  RegisterBilgiMethods(registry);
   return registry;
 }
 

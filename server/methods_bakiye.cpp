@@ -32,13 +32,18 @@ struct AcikSatir {
 // the balance and the code.
 constexpr std::size_t kOturum = 0, kSepetSirano = 2, kSiparisSirano = 3, kBakiye = 5;
 
-// The order line named by both of its numbers, after checking that the session's user may
-// act for its account. An unknown user or line is an error, so the window does not report a
-// change that did not happen.
-AcikSatir SatiriBul(MethodContext& call) {
-  Database& db = call.Db();
-  const std::optional<Kullanici> kullanici = KullaniciBul(db, call.Record(kOturum).Sirano());
+// An unknown user or line is an error, so the window does not report a change that did not
+// happen.
+Kullanici OturumKullanicisi(MethodContext& call) {
+  const std::optional<Kullanici> kullanici = KullaniciBul(call.Db(), call.Record(kOturum).Sirano());
   if (!kullanici) throw MethodError("Kullanıcı bulunamadı !");
+  return *kullanici;
+}
+
+// The order line named by both of its numbers, after checking that the user may act for
+// its account.
+AcikSatir SatiriBul(MethodContext& call, const Kullanici& kullanici) {
+  Database& db = call.Db();
   Statement& sorgu = db.Prepare(
       "SELECT ss.sirano, ss.miktar, ss.teslim_edilen, ss.kalan, ss.birimfiyat, ss.ind1, ss.ind2, ss.ind3, ss.ind4, "
       "ss.kdv, o.carino FROM siparis_satir ss JOIN siparis o ON o.idno = ss.idno "
@@ -48,16 +53,17 @@ AcikSatir SatiriBul(MethodContext& call) {
     sorgu.Reset();
     throw MethodError("Sipariş satırı bulunamadı !");
   }
-  const AcikSatir satir{sorgu.Int(0),
-                        sorgu.Double(1),
-                        sorgu.Double(2),
-                        sorgu.Double(3),
-                        sorgu.Double(4),
-                        {sorgu.Double(5), sorgu.Double(6), sorgu.Double(7), sorgu.Double(8)},
-                        sorgu.Double(9)};
+  AcikSatir satir;
+  satir.sirano = sorgu.Int(0);
+  satir.miktar = sorgu.Double(1);
+  satir.teslimEdilen = sorgu.Double(2);
+  satir.kalan = sorgu.Double(3);
+  satir.birimFiyat = sorgu.Double(4);
+  satir.oranlar = {sorgu.Double(5), sorgu.Double(6), sorgu.Double(7), sorgu.Double(8)};
+  satir.kdv = sorgu.Double(9);
   const std::int64_t carino = sorgu.Int(10);
   sorgu.Reset();
-  HesapYetkisiniDogrula(db, *kullanici, carino);
+  HesapYetkisiniDogrula(db, kullanici, carino);
   return satir;
 }
 
@@ -81,7 +87,7 @@ void SatiriYaz(Database& db, std::int64_t sirano, double miktar, double fiyat, c
 void BakiyeDuzenle(MethodContext& call) {
   Database& db = call.Db();
   Transaction transaction(db);
-  const AcikSatir satir = SatiriBul(call);
+  const AcikSatir satir = SatiriBul(call, OturumKullanicisi(call));
   if (satir.kalan <= 0) return call.ReturnInteger(0);
   db.Prepare("UPDATE siparis_satir SET kalan = 0 WHERE sirano = ?1").BindAll(satir.sirano).Run();
   transaction.Commit();
@@ -97,7 +103,7 @@ void BakiyeDegistir(MethodContext& call) {
   if (bakiye > kEnBuyukBakiye) throw MethodError("Yeni bakiye en çok 100.000 olabilir !");
   Database& db = call.Db();
   Transaction transaction(db);
-  const AcikSatir satir = SatiriBul(call);
+  const AcikSatir satir = SatiriBul(call, OturumKullanicisi(call));
   AcikOlmali(satir);
   if (satir.teslimEdilen + bakiye > satir.miktar) {
     SatiriYaz(db, satir.sirano, satir.teslimEdilen + bakiye, satir.birimFiyat, satir.oranlar, satir.kdv);
@@ -117,8 +123,9 @@ void BakiyeFiyatDegistir(MethodContext& call) {
   if (oran < 0 || oran > 100) throw MethodError("İndirim oranı 0 ile 100 arasında olmalıdır !");
   Database& db = call.Db();
   Transaction transaction(db);
-  const AcikSatir satir = SatiriBul(call);
-  if (KullaniciBul(db, call.Record(kOturum).Sirano())->tur != 2) throw MethodError("Fiyat değiştirme yetkiniz yok !");
+  const Kullanici kullanici = OturumKullanicisi(call);
+  if (kullanici.tur != 2) throw MethodError("Fiyat değiştirme yetkiniz yok !");
+  const AcikSatir satir = SatiriBul(call, kullanici);
   AcikOlmali(satir);
   SatiriYaz(db, satir.sirano, satir.miktar, fiyat, {oran, 0, 0, 0}, satir.kdv);
   transaction.Commit();

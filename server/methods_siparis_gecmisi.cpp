@@ -14,11 +14,10 @@ namespace {
 
 using enum FieldType;
 
-const SonucSekli kSiparisler{siparis::CARINO,   siparis::IDNO,     siparis::TARIH,       siparis::KUR,
-                             siparis::KURTL,    siparis::VERENIDNO, siparis::KARGO,      siparis::TESLIM,
-                             siparis::VEREN,    siparis::CARIKOD,  siparis::CARIADI,     siparis::VERGI,
-                             siparis::NETTUTAR, siparis::TUTAR,    siparis::DURUM,       siparis::KARGOADI,
-                             siparis::VERENINNOTU, siparis::ALANNOTU};
+const SonucSekli kSiparisler{
+    siparis::CARINO,   siparis::IDNO,   siparis::TARIH, siparis::KUR,      siparis::KURTL,       siparis::VERENIDNO,
+    siparis::KARGO,    siparis::TESLIM, siparis::VEREN, siparis::CARIKOD,  siparis::CARIADI,     siparis::VERGI,
+    siparis::NETTUTAR, siparis::TUTAR,  siparis::DURUM, siparis::KARGOADI, siparis::VERENINNOTU, siparis::ALANNOTU};
 
 // Newest first.
 void OncekiSiparisler(MethodContext& call) {
@@ -81,16 +80,16 @@ const std::string kSatirKaynagi = std::string(siparis::kSiparisKaynagi) +
 
 // The order detail window's columns: those it shows, those it offers, then the rest.
 const SonucSekli kSiparisSatirlari{
-    satir::VERILISTARIHI, satir::BARKOD,        stok::FINISHKOD,      stok::OEMNO,          satir::STOKADI,
-    satir::MIKTAR,        satir::BIRIMFIYAT,    satir::TUTAR,         satir::INDIRIMYAZI,   satir::NETBIRIMFIYAT,
-    satir::KDV,           satir::VERGITUTARI,   satir::NETTUTAR,      satir::VEREN,         satir::TESLIMEDILEN,
-    satir::KALAN,         satir::SIPARISNO,     siparis::TARIH,       satir::INDIRIMORANI1, satir::INDIRIMORANI2,
-    satir::INDIRIMORANI3, satir::INDIRIMORANI4, siparis::KUR,         satir::SAAT,          satir::ACIKLAMA,
-    stok::OEM1,           stok::OEM2,           stok::OEM3,           stok::OEM4,           stok::DIGERADI,
-    stok::DPKOD,          stok::MARKA,          stok::MODEL,          stok::ANAGRUP,        stok::OZELKOD,
-    stok::PKOD,           satir::SIRANO,        siparis::CARINO,      satir::AKTAR,         satir::STOKNO,
-    satir::INDIRIMTUTAR,  siparis::KURTL,       satir::VERENIDNO,     satir::TESLIMID,      satir::KARGOID,
-    siparis::IDNO,        satir::VERENSIRANO,   siparis::CARIKOD,     siparis::CARIADI,     stok::STOK_STOKNO,
+    satir::VERILISTARIHI, satir::BARKOD,        stok::FINISHKOD,  stok::OEMNO,          satir::STOKADI,
+    satir::MIKTAR,        satir::BIRIMFIYAT,    satir::TUTAR,     satir::INDIRIMYAZI,   satir::NETBIRIMFIYAT,
+    satir::KDV,           satir::VERGITUTARI,   satir::NETTUTAR,  satir::VEREN,         satir::TESLIMEDILEN,
+    satir::KALAN,         satir::SIPARISNO,     siparis::TARIH,   satir::INDIRIMORANI1, satir::INDIRIMORANI2,
+    satir::INDIRIMORANI3, satir::INDIRIMORANI4, siparis::KUR,     satir::SAAT,          satir::ACIKLAMA,
+    stok::OEM1,           stok::OEM2,           stok::OEM3,       stok::OEM4,           stok::DIGERADI,
+    stok::DPKOD,          stok::MARKA,          stok::MODEL,      stok::ANAGRUP,        stok::OZELKOD,
+    stok::PKOD,           satir::SIRANO,        siparis::CARINO,  satir::AKTAR,         satir::STOKNO,
+    satir::INDIRIMTUTAR,  siparis::KURTL,       satir::VERENIDNO, satir::TESLIMID,      satir::KARGOID,
+    siparis::IDNO,        satir::VERENSIRANO,   siparis::CARIKOD, siparis::CARIADI,     stok::STOK_STOKNO,
     stok::URETICIKODU,    siparis::TESLIM,      siparis::KARGO};
 
 // Only the lines of an order of the account; none for another account's order.
@@ -146,9 +145,9 @@ ArdisikSekil Ardarda(const SonucSekli& once, const SonucSekli& sonra) {
 }
 
 // The balances window shows the order detail's columns and these.
-const ArdisikSekil kBakiyeler = Ardarda(kSiparisSatirlari, SonucSekli{satir::ILKFIYAT, satir::STOKHAR_NO, satir::ELDEKI,
-                                                                      stok::DURUM, stok::ALINANSIPARIS,
-                                                                      stok::VERILENSIPARIS});
+const ArdisikSekil kBakiyeler =
+    Ardarda(kSiparisSatirlari, SonucSekli{satir::ILKFIYAT, satir::STOKHAR_NO, satir::ELDEKI, stok::DURUM,
+                                          stok::ALINANSIPARIS, stok::VERILENSIPARIS});
 
 // The lines not delivered in full and not closed, oldest order first.
 void BakiyelerVer2(MethodContext& call) {
@@ -161,17 +160,17 @@ void BakiyelerVer2(MethodContext& call) {
 
 // The all-orders window's columns: those it shows, those it offers, then the rest.
 const SonucSekli kTumSiparisler{
-    satir::VERILISTARIHI, satir::BARKOD,        stok::FINISHKOD,      stok::OEMNO,           satir::STOKADI,
-    satir::MIKTAR,        satir::BIRIMFIYAT,    satir::TUTAR,         satir::INDIRIMORANI1,  satir::NETBIRIMFIYAT,
-    satir::KDV,           satir::VERGITUTARI,   satir::NETTUTAR,      satir::VEREN,          satir::TESLIMEDILEN,
-    satir::KALAN,         stok::DURUM,          siparis::TARIH,       siparis::KUR,          satir::SAAT,
-    satir::ACIKLAMA,      stok::OEM1,           stok::OEM2,           stok::OEM3,            stok::OEM4,
-    stok::DIGERADI,       stok::DPKOD,          stok::MARKA,          stok::MODEL,           stok::ANAGRUP,
-    stok::OZELKOD,        stok::PKOD,           satir::SIRANO,        satir::SIPARISNO,      satir::AKTAR,
-    satir::STOKNO,        satir::ILKFIYAT,      satir::INDIRIMORANI2, satir::INDIRIMORANI3,  satir::INDIRIMTUTAR,
-    siparis::KURTL,       satir::VERENIDNO,     satir::TESLIMID,      satir::KARGOID,        siparis::IDNO,
-    satir::VERENSIRANO,   siparis::CARIKOD,     siparis::CARIADI,     stok::STOK_STOKNO,     stok::URETICIKODU,
-    siparis::TESLIM,      siparis::KARGO,       satir::STOKHAR_NO,    satir::ELDEKI,         stok::ALINANSIPARIS,
+    satir::VERILISTARIHI, satir::BARKOD,       stok::FINISHKOD,      stok::OEMNO,          satir::STOKADI,
+    satir::MIKTAR,        satir::BIRIMFIYAT,   satir::TUTAR,         satir::INDIRIMORANI1, satir::NETBIRIMFIYAT,
+    satir::KDV,           satir::VERGITUTARI,  satir::NETTUTAR,      satir::VEREN,         satir::TESLIMEDILEN,
+    satir::KALAN,         stok::DURUM,         siparis::TARIH,       siparis::KUR,         satir::SAAT,
+    satir::ACIKLAMA,      stok::OEM1,          stok::OEM2,           stok::OEM3,           stok::OEM4,
+    stok::DIGERADI,       stok::DPKOD,         stok::MARKA,          stok::MODEL,          stok::ANAGRUP,
+    stok::OZELKOD,        stok::PKOD,          satir::SIRANO,        satir::SIPARISNO,     satir::AKTAR,
+    satir::STOKNO,        satir::ILKFIYAT,     satir::INDIRIMORANI2, satir::INDIRIMORANI3, satir::INDIRIMTUTAR,
+    siparis::KURTL,       satir::VERENIDNO,    satir::TESLIMID,      satir::KARGOID,       siparis::IDNO,
+    satir::VERENSIRANO,   siparis::CARIKOD,    siparis::CARIADI,     stok::STOK_STOKNO,    stok::URETICIKODU,
+    siparis::TESLIM,      siparis::KARGO,      satir::STOKHAR_NO,    satir::ELDEKI,        stok::ALINANSIPARIS,
     stok::VERILENSIPARIS, satir::INDIRIMORANI4};
 
 // Every order line of the account for one stock item, or for all of them when the item

@@ -35,21 +35,6 @@ const QString kTumu = QStringLiteral("(Tümü)");
 
 QString Q(const std::string& text) { return QString::fromStdString(text); }
 
-bool SayisalAlan(const Field* alan) {
-  if (alan == nullptr) return false;
-  switch (alan->DataType()) {
-    case FieldType::SmallInt:
-    case FieldType::Integer:
-    case FieldType::LargeInt:
-    case FieldType::Float:
-    case FieldType::Currency:
-    case FieldType::BCD:
-      return true;
-    default:
-      return false;
-  }
-}
-
 QFont BaslikYazisi() { return gorunum::Arial(13, true); }
 
 }  // namespace
@@ -116,9 +101,11 @@ class IzgaraModeli : public QAbstractTableModel {
       case Qt::ToolTipRole:
         if (sutun.kind == CellKind::Icon) return Q(view_.CellText(satir->index, sutun));
         return {};
-      case Qt::TextAlignmentRole:
-        if (sutun.kind == CellKind::Text && SayisalAlan(Alan(sutun))) return int(Qt::AlignRight | Qt::AlignVCenter);
-        return int(Qt::AlignLeft | Qt::AlignVCenter);
+      case Qt::TextAlignmentRole: {
+        const Field* alan = Alan(sutun);
+        const bool sayi = sutun.kind == CellKind::Text && alan != nullptr && IsNumeric(alan->DataType());
+        return int((sayi ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter);
+      }
       default:
         return {};
     }

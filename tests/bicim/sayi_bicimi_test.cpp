@@ -259,3 +259,26 @@ TEST(Yuvarla2, ArdisikToplamlarKaymaz) {
 
 }  // namespace
 }  // namespace zorvat
+
+namespace zorvat {
+namespace {
+
+TEST(GunSerisiTest, TarihVeSaat) {
+  struct Ornek {
+    double seri;
+    const char* tarih;
+    const char* saat;
+  };
+  for (const Ornek& o : {Ornek{0, "30.12.1899", "00:00:00"}, Ornek{46000, "09.12.2025", "00:00:00"},
+                         Ornek{46000.75, "09.12.2025", "18:00:00"}, Ornek{45658.5, "01.01.2025", "12:00:00"},
+                         Ornek{46000.9999999, "09.12.2025", "23:59:59"}, Ornek{-1, "29.12.1899", "00:00:00"}}) {
+    EXPECT_EQ(TarihMetni(o.seri), o.tarih) << o.seri;
+    EXPECT_EQ(SaatMetni(o.seri), o.saat) << o.seri;
+  }
+  EXPECT_EQ(SaatMetni(46000.6041666, false), "14:30");  // 14:29:59.99 rounds to the second first
+  EXPECT_THROW(TarihMetni(3e6), std::out_of_range);
+  EXPECT_THROW(TarihMetni(std::nan("")), std::out_of_range);
+}
+
+}  // namespace
+}  // namespace zorvat

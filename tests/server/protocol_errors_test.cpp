@@ -63,6 +63,14 @@ class ServersOnEmptyDatabase : public ::testing::Test {
   std::thread webThread;
 };
 
+TEST(MethodRegistryTest, EveryPublishedMethodHasAHandler) {
+  const MethodRegistry registry = AllMethods();
+  for (const MethodDecl& method : RemoteMethods()) {
+    EXPECT_NE(registry.Find(method.name), nullptr) << method.name;
+  }
+  EXPECT_EQ(registry.Names().size(), RemoteMethods().size());
+}
+
 std::string ErrorText(const std::string& body) {
   simdjson::dom::parser parser;
   std::string_view text;

@@ -20,20 +20,6 @@ constexpr int kIconCellWidth = 36;
 constexpr std::size_t kLongestTexts = 12;
 constexpr std::size_t kSampledRows = 200;
 
-bool IsNumeric(FieldType type) {
-  switch (type) {
-    case FieldType::SmallInt:
-    case FieldType::Integer:
-    case FieldType::LargeInt:
-    case FieldType::Float:
-    case FieldType::Currency:
-    case FieldType::BCD:
-      return true;
-    default:
-      return false;
-  }
-}
-
 int ApproximateWidth(std::string_view text, bool header) {
   return static_cast<int>(Utf32(text).size()) * (header ? 8 : 7);
 }
