@@ -2,6 +2,7 @@
 
 #include <httplib.h>
 
+#include "server/port_ayari.h"
 #include "server/request.h"
 
 namespace zorvat::server {
@@ -24,6 +25,7 @@ std::string ErrorBody(std::string_view message) {
 ApplicationServer::ApplicationServer(const Settings& settings, const MethodRegistry& methods)
     : settings_(settings), methods_(methods), http_(std::make_unique<httplib::Server>()) {
   http_->set_tcp_nodelay(true);
+  PortuPaylasma(*http_);
   http_->set_keep_alive_max_count(100000);
   http_->set_payload_max_length(kMaxRequestBytes);
   http_->Post(R"(/datasnap/rest/TServerMethods1/([^/]*))",

@@ -7,6 +7,7 @@
 #include <sstream>
 
 #include "server/database.h"
+#include "server/port_ayari.h"
 
 namespace zorvat::server {
 
@@ -141,6 +142,7 @@ std::string HtmlKacis(std::string_view text) {
 
 WebServer::WebServer(const Settings& settings) : settings_(settings), http_(std::make_unique<httplib::Server>()) {
   http_->set_tcp_nodelay(true);
+  PortuPaylasma(*http_);
   http_->set_payload_max_length(64 * 1024);
   // Only these paths exist: no request ever reaches a file of its own choosing.
   http_->Get("/resimgoster.ashx", [this](const httplib::Request& request, httplib::Response& response) {

@@ -116,6 +116,13 @@ TEST_F(ServersOnEmptyDatabase, MalformedCallsGetTheirClearError) {
   EXPECT_EQ(echo->body, R"({"result":["ping"]})");
 }
 
+TEST_F(ServersOnEmptyDatabase, APortInUseIsRefusedNotShared) {
+  ApplicationServer second(settings, methods);
+  EXPECT_EQ(second.Bind("127.0.0.1", applicationPort), -1);
+  WebServer secondWeb(settings);
+  EXPECT_EQ(secondWeb.Bind("127.0.0.1", webPort), -1);
+}
+
 TEST_F(ServersOnEmptyDatabase, OversizedBodyIsRefusedWithAnErrorMember) {
   const std::string body = R"({"_parameters":[")" + std::string(17 * 1024 * 1024, 'x') + R"("]})";
   const auto result = Call("EchoString", body);
