@@ -104,6 +104,8 @@ fs::path AyarKlasoru() {
   return dolasan.empty() ? fs::path() : Olustur(dolasan / kAyarKlasoruAdi);
 }
 
+fs::path YerelVeriKlasoru() { return BilinenKlasor(FOLDERID_LocalAppData); }
+
 #else
 
 KullaniciKlasorleri OrtamKlasorleri() {
@@ -131,6 +133,13 @@ fs::path AyarKlasoru(const KullaniciKlasorleri& klasorler) {
 fs::path BelgelerKlasoru() { return BelgelerKlasoru(OrtamKlasorleri()); }
 
 fs::path AyarKlasoru() { return AyarKlasoru(OrtamKlasorleri()); }
+
+fs::path YerelVeriKlasoru() {
+  const fs::path xdg = OrtamYolu("XDG_DATA_HOME");
+  if (xdg.is_absolute()) return Olustur(xdg);
+  const fs::path ev = OrtamKlasorleri().ev;
+  return ev.empty() ? fs::path() : Olustur(ev / ".local" / "share");
+}
 
 #endif
 

@@ -20,6 +20,10 @@ std::filesystem::path BelgelerKlasoru();
 // reports no place for it.
 std::filesystem::path AyarKlasoru();
 
+// The user's local application-data folder (not roaming; on Linux $XDG_DATA_HOME or
+// ~/.local/share), created when missing; empty when the system reports none.
+std::filesystem::path YerelVeriKlasoru();
+
 enum class Sistem { Windows, Linux };
 
 #ifdef _WIN32

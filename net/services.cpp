@@ -56,4 +56,17 @@ void VarsayilanHataGoster(std::exception_ptr error) {
   }
 }
 
+void Sonlandir() {
+  if (!Current().sonlandir) throw std::logic_error("Süreç sonlandırma hizmeti kurulmadı");
+  Current().sonlandir();
+}
+
+void OlayCalistir(const std::function<void()>& isleyici) {
+  try {
+    isleyici();
+  } catch (...) {
+    VarsayilanHataGoster(std::current_exception());
+  }
+}
+
 }  // namespace zorvat

@@ -33,4 +33,11 @@ void Bekle(std::chrono::milliseconds sure);
 // The application's default error handling: the message text in a plain message box.
 void VarsayilanHataGoster(std::exception_ptr error);
 
+// Ends the process at once with exit code 0, through the installed service.
+void Sonlandir();
+
+// Runs an event handler as the application runs it: an exception that escapes the handler
+// ends the action, and the default error handling shows its text.
+void OlayCalistir(const std::function<void()>& isleyici);
+
 }  // namespace zorvat

@@ -10,6 +10,7 @@ packages=(
   poppler-utils
   g++-mingw-w64-x86-64-posix
   qt6-base-dev libfreexl-dev fonts-liberation2
+  qt6-webengine-dev xvfb xauth
 )
 
 missing=()

@@ -10,9 +10,11 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPlainTextEdit>
+#include <QProgressBar>
 #include <QRadioButton>
 #include <QVBoxLayout>
 #include <cmath>
+#include <limits>
 
 #include "net/bicim.h"
 #include "ui/animations.h"
@@ -52,7 +54,7 @@ class Baglanti : public QObject {
     yansitiyor_ = true;
     widget_->setEnabled(state_->Enabled());
     if (widget_->parentWidget() != nullptr || !state_->Visible()) widget_->setVisible(state_->Visible());
-    widget_->setToolTip(Q(state_->Hint()));
+    widget_->setToolTip(Q(state_->Hint()).replace("\r\n", "\n"));
     goster_();
     yansitiyor_ = false;
   }
@@ -127,8 +129,9 @@ QString SatirSonlariQt(const std::string& metin) { return Q(metin).replace("\r\n
 
 // ---- Simple controls
 
+// The program's captions break lines with CR LF.
 void Bagla(QLabel* widget, LabelState& state) {
-  new Baglanti(widget, state, [widget, &state] { widget->setText(Q(state.Caption())); });
+  new Baglanti(widget, state, [widget, &state] { widget->setText(SatirSonlariQt(state.Caption())); });
 }
 
 void Bagla(QAbstractButton* widget, ButtonState& state) {
@@ -173,6 +176,19 @@ void Bagla(RadyoGrubu* widget, ChoiceState& state) {
 
 void Bagla(MesgulAnimasyonu* widget, BusyAnimationState& state) {
   new Baglanti(widget, state, [] {});
+}
+
+void Bagla(QProgressBar* widget, ProgressBarState& state) {
+  new Baglanti(widget, state, [widget, &state] {
+    // QProgressBar counts in int: large files are shown in kilobytes.
+    const int bolen = state.Max() > std::numeric_limits<int>::max() ? 1024 : 1;
+    widget->setRange(0, static_cast<int>(state.Max() / bolen));
+    widget->setValue(static_cast<int>(state.Position() / bolen));
+  });
+}
+
+void Bagla(QGroupBox* widget, LabelState& state) {
+  new Baglanti(widget, state, [widget, &state] { widget->setTitle(Q(state.Caption())); });
 }
 
 // ---- Edits
@@ -318,8 +334,8 @@ void RadyoGrubu::Secili(int index) {
 
 // ---- Popup menu
 
-void PopupMenuGoster(PopupMenuState& menu, const QPoint& nerede, QWidget* sahip) {
-  QMenu qmenu(sahip);
+void MenuyuDoldur(QMenu& qmenu, const PopupMenuState& menu) {
+  qmenu.clear();
   for (const MenuItemState& oge : menu.Items()) {
     if (!oge.visible) continue;
     if (oge.IsSeparator()) {
@@ -330,6 +346,11 @@ void PopupMenuGoster(PopupMenuState& menu, const QPoint& nerede, QWidget* sahip)
     eylem->setEnabled(oge.enabled);
     eylem->setData(Q(oge.name));
   }
+}
+
+void PopupMenuGoster(PopupMenuState& menu, const QPoint& nerede, QWidget* sahip) {
+  QMenu qmenu(sahip);
+  MenuyuDoldur(qmenu, menu);
   QString secilen;
   QObject::connect(&qmenu, &QMenu::triggered, [&secilen](QAction* eylem) { secilen = eylem->data().toString(); });
   qmenu.exec(nerede);

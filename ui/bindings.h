@@ -17,7 +17,9 @@ class QCheckBox;
 class QComboBox;
 class QLabel;
 class QLineEdit;
+class QMenu;
 class QPlainTextEdit;
+class QProgressBar;
 
 namespace zorvat {
 
@@ -61,6 +63,12 @@ void Bagla(RadyoGrubu* widget, ChoiceState& state);
 void Bagla(SayiKutusu* widget, NumberEditState& state);
 void Bagla(QDateTimeEdit* widget, DateEditState& state);
 void Bagla(MesgulAnimasyonu* widget, BusyAnimationState& state);
+void Bagla(QProgressBar* widget, ProgressBarState& state);
+// A group box: its title is the state's caption.
+void Bagla(QGroupBox* widget, LabelState& state);
+
+// Fills the menu with the state's visible items, each action carrying its item's name.
+void MenuyuDoldur(QMenu& qmenu, const PopupMenuState& menu);
 
 // Shows the popup menu at the point (global coordinates) and runs the chosen item.
 void PopupMenuGoster(PopupMenuState& menu, const QPoint& nerede, QWidget* sahip = nullptr);

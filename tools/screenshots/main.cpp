@@ -14,6 +14,7 @@
 
 #include "tools/screenshots/sahne.h"
 #include "ui/look.h"
+#include "ui/qt_services.h"
 
 namespace zorvat::ekran {
 
@@ -80,6 +81,8 @@ int main(int argc, char** argv) {
   QApplication uygulama(argc, argv);
   QApplication::setApplicationDisplayName("Zorvat Oto B2B");
   zorvat::gorunum::Uygula(uygulama);
+  // The windows' logic hands its work to the user-interface thread as in the program.
+  zorvat::QtServices hizmetler;
   const QString klasor = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("ekran_goruntuleri");
   return zorvat::ekran::Calistir(klasor, argc > 2 ? argv[2] : "");
 }

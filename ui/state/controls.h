@@ -215,6 +215,29 @@ class BusyAnimationState : public ControlState {
   BusyAnimationState() { SetVisible(false); }
 };
 
+// A progress bar: the position out of the maximum.
+class ProgressBarState : public ControlState {
+ public:
+  std::int64_t Max() const { return max_; }
+  std::int64_t Position() const { return position_; }
+  void SetMax(std::int64_t max) { Assign(max_, max); }
+  void SetPosition(std::int64_t position) { Assign(position_, position); }
+
+ private:
+  std::int64_t max_ = 100;
+  std::int64_t position_ = 0;
+};
+
+// An embedded web browser: the address it was sent to.
+class WebBrowserState : public ControlState {
+ public:
+  const std::string& Url() const { return url_; }
+  void Navigate(std::string url) { Assign(url_, std::move(url)); }
+
+ private:
+  std::string url_;
+};
+
 struct MenuItemState {
   std::string name;
   std::string caption;  // "-" for a separator

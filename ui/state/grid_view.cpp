@@ -566,7 +566,9 @@ int GridView::BestFitWidth(const GridColumn& column) const {
     candidates.assign(records_.begin(), records_.begin() + static_cast<std::ptrdiff_t>(std::min(records_.size(), kSampledRows)));
   }
   for (std::uint32_t record : candidates) {
-    for (std::string_view line : Lines(CellText(record, column))) widest = std::max(widest, measure(line, false));
+    // The lines point into the text, which must outlive the loop over them.
+    const std::string text = CellText(record, column);
+    for (std::string_view line : Lines(text)) widest = std::max(widest, measure(line, false));
   }
   return widest + kCellPadding;
 }
