@@ -10,7 +10,7 @@ set -euo pipefail
 sunucu="$1"
 kimlik_araci="$2"
 istemci="$3"
-kok="$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)"
+kok="$(cd "$(dirname "${BASH_SOURCE[0]}")/../../.." && pwd)"
 # shellcheck source=tools/demo_sunucusu.sh
 source "$kok/tools/demo_sunucusu.sh"
 
