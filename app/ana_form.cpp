@@ -15,8 +15,8 @@ namespace zorvat {
 
 namespace {
 
-// A column of a list whose showing depends on the kind of user, in its design-time state:
-// the order quantities are hidden and not offered, the campaign and status columns shown.
+// A column of a list whose page is still to come, in its design-time state: the order
+// quantities are hidden and not offered, the campaign columns shown.
 struct TasarimSutunu {
   GridView TForm1::*view;
   const char* ad;
@@ -26,16 +26,9 @@ struct TasarimSutunu {
 };
 
 const TasarimSutunu kTasarimSutunlari[] = {
-    {&TForm1::cxGrid1DBTableView1, "cxGrid1DBTableView1KALAN", "KALAN", "", false},
-    {&TForm1::cxGrid1DBTableView1, "cxGrid1DBTableView1ALINANSIPARIS", "ALINANSIPARIS", "", false},
-    {&TForm1::cxGrid1DBTableView1, "cxGrid1DBTableView1VERILENSIPARIS", "VERILENSIPARIS", "", false},
-    {&TForm1::cxGrid1DBTableView1, "cxGrid1DBTableView1KAMPFIYAT", "KAMPFIYAT", "Kampanyalı Fiyat", true},
-    {&TForm1::cxGrid1DBTableView1, "cxGrid1DBTableView1K", "K", "Kampanyalı", true},
     {&TForm1::cxGridDBTableViewkampanyali, "cxGridDBColumnKALAN", "KALAN", "", false},
     {&TForm1::cxGridDBTableViewkampanyali, "cxGridDBColumn49", "ALINANSIPARIS", "", false},
     {&TForm1::cxGridDBTableViewkampanyali, "cxGridDBColumn50", "VERILENSIPARIS", "", false},
-    {&TForm1::cxGridDBTableView1, "cxGridDBTableView1KALAN", "KALAN", "", false},
-    {&TForm1::cxGridDBTableView1, "cxGridDBTableView1DURUM", "DURUM", "Durum", true},
     {&TForm1::cxGridDBTableView5, "cxGridDBColumn19", "KALAN", "", false},
     {&TForm1::cxGridDBTableView5, "cxGridDBColumn22", "ALINANSIPARIS", "", false},
     {&TForm1::cxGridDBTableView5, "cxGridDBColumn23", "VERILENSIPARIS", "", false},
@@ -43,31 +36,36 @@ const TasarimSutunu kTasarimSutunlari[] = {
     {&TForm1::cxGridDBTableView5, "cxGridDBTableView5KAMPFIYAT", "KAMPFIYAT", "Kampanyalı Fiyatı", true},
 };
 
+GridView& StokGridi(TForm1& f) { return f.stokListesi.cxGrid1DBTableView1; }
+GridView& SepetGridi(TForm1& f) { return f.sepetSayfasi.cxGridDBTableView1; }
+GridView& YenilerGridi(TForm1& f) { return f.cxGridDBTableView5; }
+GridView& KampanyaGridi(TForm1& f) { return f.cxGridDBTableViewkampanyali; }
+
 struct SutunAdi {
-  GridView TForm1::*view;
+  GridView& (*view)(TForm1&);
   const char* ad;
 };
 
 // What sales representatives see beyond customers: remaining and ordered quantities.
 const SutunAdi kTemsilciSutunlari[] = {
-    {&TForm1::cxGrid1DBTableView1, "cxGrid1DBTableView1KALAN"},
-    {&TForm1::cxGridDBTableViewkampanyali, "cxGridDBColumnKALAN"},
-    {&TForm1::cxGridDBTableView1, "cxGridDBTableView1KALAN"},
-    {&TForm1::cxGridDBTableView5, "cxGridDBColumn19"},
-    {&TForm1::cxGrid1DBTableView1, "cxGrid1DBTableView1ALINANSIPARIS"},
-    {&TForm1::cxGrid1DBTableView1, "cxGrid1DBTableView1VERILENSIPARIS"},
-    {&TForm1::cxGridDBTableView5, "cxGridDBColumn22"},
-    {&TForm1::cxGridDBTableView5, "cxGridDBColumn23"},
-    {&TForm1::cxGridDBTableViewkampanyali, "cxGridDBColumn49"},
-    {&TForm1::cxGridDBTableViewkampanyali, "cxGridDBColumn50"},
+    {StokGridi, "cxGrid1DBTableView1KALAN"},
+    {KampanyaGridi, "cxGridDBColumnKALAN"},
+    {SepetGridi, "cxGridDBTableView1KALAN"},
+    {YenilerGridi, "cxGridDBColumn19"},
+    {StokGridi, "cxGrid1DBTableView1ALINANSIPARIS"},
+    {StokGridi, "cxGrid1DBTableView1VERILENSIPARIS"},
+    {YenilerGridi, "cxGridDBColumn22"},
+    {YenilerGridi, "cxGridDBColumn23"},
+    {KampanyaGridi, "cxGridDBColumn49"},
+    {KampanyaGridi, "cxGridDBColumn50"},
 };
 
 // The campaign columns that a customer without campaigns (kind 4) does not see.
 const SutunAdi kKampanyaSutunlari[] = {
-    {&TForm1::cxGrid1DBTableView1, "cxGrid1DBTableView1KAMPFIYAT"},
-    {&TForm1::cxGrid1DBTableView1, "cxGrid1DBTableView1K"},
-    {&TForm1::cxGridDBTableView5, "cxGridDBTableView5K"},
-    {&TForm1::cxGridDBTableView5, "cxGridDBTableView5KAMPFIYAT"},
+    {StokGridi, "cxGrid1DBTableView1KAMPFIYAT"},
+    {StokGridi, "cxGrid1DBTableView1K"},
+    {YenilerGridi, "cxGridDBTableView5K"},
+    {YenilerGridi, "cxGridDBTableView5KAMPFIYAT"},
 };
 
 struct SayfaTanimi {
@@ -91,7 +89,7 @@ const SayfaTanimi kSayfalar[] = {
 
 // "Visible" for a column means shown and offered in the column chooser.
 void SutunGoster(TForm1& form, const SutunAdi& sutun, bool gorunur) {
-  GridView& view = form.*sutun.view;
+  GridView& view = sutun.view(form);
   GridColumn& kolon = view.Column(sutun.ad);
   kolon.visible = gorunur;
   kolon.offered = gorunur;
@@ -110,6 +108,7 @@ TForm1::TForm1(IstemciOrtami ortam) : ortam_(std::move(ortam)) {
   musteritus.OnClick = [this] { musteritusClick(); };
   MenuyuKur();
   SayfalariKur();
+  AramaCubugunuKur();
   TasarimSutunlariniKur();
   baslangicAdimlari = {[this] { AnaBilgiAl(); }};
   araedit.SetFocus();
@@ -131,6 +130,17 @@ void TForm1::MenuyuKur() {
 void TForm1::SayfalariKur() {
   for (const SayfaTanimi& sayfa : kSayfalar) sPageControl1.AddPage(sayfa.ad, sayfa.baslik, sayfa.resim);
   sPageControl1.SetActivePage("sstoklistesi");
+  sPageControl1.OnShow("ssepet", [this] { OlayCalistir([this] { sepetSayfasi.ssepetShow(); }); });
+}
+
+// The search box and its buttons serve the stock list; a part chosen there goes to the basket.
+void TForm1::AramaCubugunuKur() {
+  araedit.OnKeyPress = [this](char32_t& key) { OlayCalistir([this, &key] { stokListesi.araeditKeyPress(key); }); };
+  SpeedButton2.OnClick = [this] { OlayCalistir([this] { stokListesi.SpeedButton2Click(); }); };
+  SpeedButton1.OnClick = [this] { OlayCalistir([this] { stokListesi.SpeedButton1Click(); }); };
+  stokListesi.SepeteGotur = [this](const MemTable& kaynak, SepetKaynagi tur, std::int32_t stokno) {
+    sepetSayfasi.ListedenAc(kaynak, tur, stokno);
+  };
 }
 
 void TForm1::TasarimSutunlariniKur() {
@@ -174,7 +184,7 @@ void TForm1::KullaniciTuruneGoreAyarla() {
     Genelmenu.Item("R1").visible = true;
   }
   if (tur == 3) {
-    SutunGoster(*this, {&TForm1::cxGridDBTableView1, "cxGridDBTableView1DURUM"}, false);
+    SutunGoster(*this, {SepetGridi, "cxGridDBTableView1DURUM"}, false);
     Genelmenu.Item("R1").visible = false;
   }
   if (tur == 4) {
@@ -235,12 +245,8 @@ void TForm1::SifreIstegiAc() {
 void TForm1::CariSecimAc() {
   zorvat::CariSecimAc(bagc, sbilgi);
   AnaBilgiAl();
-  if (SepetiYenile) SepetiYenile();
-  if (stok.Active()) stok.EmptyDataSet();
-  sPageControl1.SetCaption("sstoklistesi", SayacliBaslik(0, "Stok Listesi"));
-  sPageControl1.SetActivePage("sstoklistesi");
-  araedit.SelectAll();
-  araedit.SetFocus();
+  sepetSayfasi.SepetiYenile();
+  stokListesi.CariDegisti();
 }
 
 }  // namespace zorvat

@@ -7,6 +7,8 @@
 #include <functional>
 #include <vector>
 
+#include "basket/sepet.h"
+#include "catalogue/stok_listesi.h"
 #include "net/connection.h"
 #include "remote/memtable.h"
 #include "session/istemci_ortami.h"
@@ -45,8 +47,6 @@ class TForm1 : public FormState {
   // Steps of the start-up batch, run in order on one worker. The steps of the scrolling
   // text, the banners, the advertisement count and the page counters join with their pages.
   std::vector<std::function<void()>> baslangicAdimlari;
-  // Reloads the whole basket; set by the basket page, empty until it exists.
-  std::function<void()> SepetiYenile;
 
   Connection bagc;
   TSonucBilgisi sbilgi;
@@ -71,15 +71,15 @@ class TForm1 : public FormState {
   BusyAnimationState gifekstre;
   // Pages and the lists whose columns depend on the kind of user.
   PageControlState sPageControl1;
-  MemTable stok;
-  GridView cxGrid1DBTableView1{"cxGrid1DBTableView1"};
-  GridView cxGridDBTableView1{"cxGridDBTableView1"};
+  StokListesi stokListesi{{bagc, sbilgi, araedit, gifstokara, sPageControl1}};
+  Sepet sepetSayfasi{{bagc, sbilgi, araedit, gifsepet, sPageControl1}};
   GridView cxGridDBTableView5{"cxGridDBTableView5"};
   GridView cxGridDBTableViewkampanyali{"cxGridDBTableViewkampanyali"};
 
  private:
   void MenuyuKur();
   void SayfalariKur();
+  void AramaCubugunuKur();
   void TasarimSutunlariniKur();
   void BaslangicToplusunuBaslat();
   // "Başka Cari Seç": the customer selection, then the header, the basket and an empty

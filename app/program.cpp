@@ -9,6 +9,8 @@
 
 #include "account/cari_secim.h"
 #include "app/ana_form.h"
+#include "catalogue/stok_ayrinti.h"
+#include "basket/siparis_onay.h"
 #include "info/dosya_indir.h"
 #include "info/istek_formu.h"
 #include "net/bicim.h"
@@ -22,6 +24,8 @@
 #include "ui/look.h"
 #include "ui/qt_services.h"
 #include "ui/sifre_istegi_penceresi.h"
+#include "ui/stok_ayrinti_penceresi.h"
+#include "ui/siparis_onay_penceresi.h"
 
 namespace zorvat {
 
@@ -51,6 +55,8 @@ void PencereTurleriniKaydet(QtDialogs& dialogs) {
   PencereTuru<Tkullanicikayit, SifreIstegiPenceresi>(dialogs);
   PencereTuru<Tdosyaindir, DosyaIndirPenceresi>(dialogs);
   PencereTuru<Tformistekyeni, IstekFormuPenceresi>(dialogs);
+  PencereTuru<Tstokayarinti, StokAyrintiPenceresi>(dialogs);
+  PencereTuru<TONAYSIP, SiparisOnayPenceresi>(dialogs);
 }
 
 int ProgramiCalistir(IstemciOrtami ortam, const std::function<void(TForm1&)>& baslarken) {

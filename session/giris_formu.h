@@ -15,9 +15,6 @@ namespace zorvat {
 
 class Connection;
 
-// Kinds 1 and 2 are sales representatives: they act for a customer they pick.
-inline bool SatisTemsilcisi(int musteriTipi) { return musteriTipi == 1 || musteriTipi == 2; }
-
 // Computer name, user, LAN address and computer ID of the machine into the session record,
 // so that these always describe this computer, whatever the server sent.
 void MakineKimligiYaz(TSonucBilgisi& bilgi, const Makine& makine);

@@ -41,4 +41,7 @@ class TSonucBilgisi {
   void Kopyala(const TSonucBilgisi& source);
 };
 
+// Kinds 1 and 2 are sales representatives: they act for a customer they pick.
+inline bool SatisTemsilcisi(int musteriTipi) { return musteriTipi == 1 || musteriTipi == 2; }
+
 }  // namespace zorvat

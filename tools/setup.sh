@@ -7,7 +7,7 @@ packages=(
   cmake ninja-build ccache pkg-config g++
   libgtest-dev libgmock-dev libbenchmark-dev
   libsimdjson-dev libcpp-httplib-dev libsqlite3-dev libhpdf-dev fonts-dejavu-core
-  poppler-utils
+  poppler-utils sqlite3
   g++-mingw-w64-x86-64-posix
   qt6-base-dev libfreexl-dev fonts-liberation2
   qt6-webengine-dev xvfb xauth

@@ -18,6 +18,8 @@
 #include "ui/legend.h"
 #include "ui/logo.h"
 #include "ui/look.h"
+#include "ui/sepet_sayfasi.h"
+#include "ui/stok_listesi_sayfasi.h"
 #include "ui/tabs.h"
 
 namespace zorvat {
@@ -69,7 +71,10 @@ AnaPencere::AnaPencere(TForm1& form, QWidget* parent) : QWidget(parent), form_(f
   // The top banner strip takes no height until a banner arrives.
   duzen->addWidget(new GifAnimator(GifAnimator::Boyutlama::YukseklikResmeUyar, this));
   auto* sayfalar = new SayfaKontrolu(form.sPageControl1, this);
-  for (std::size_t i = 0; i < form.sPageControl1.PageCount(); ++i) sayfalar->SayfaEkle(new QWidget);
+  sayfalar->SayfaEkle(new StokListesiSayfasi(form.stokListesi));
+  sayfalar->SayfaEkle(new SepetSayfasi(form.sepetSayfasi));
+  // The other pages come with their own windows.
+  for (std::size_t i = 2; i < form.sPageControl1.PageCount(); ++i) sayfalar->SayfaEkle(new QWidget);
   duzen->addWidget(sayfalar, 1);
   duzen->addWidget(new DurumAciklamasi(this));
   duzen->addWidget(AltSerit());

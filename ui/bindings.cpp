@@ -15,9 +15,11 @@
 #include <QVBoxLayout>
 #include <cmath>
 #include <limits>
+#include <memory>
 
 #include "net/bicim.h"
 #include "ui/animations.h"
+#include "ui/async_resim.h"
 
 namespace zorvat {
 
@@ -125,6 +127,72 @@ class TusYonlendirici : public QObject {
 
 QString SatirSonlariQt(const std::string& metin) { return Q(metin).replace("\r\n", "\n"); }
 
+// The Windows virtual key code of a key; 0 for a key the program has no use for.
+int SanalTusKodu(const QKeyEvent& tus) {
+#ifdef Q_OS_WIN
+  if (tus.nativeVirtualKey() != 0) return static_cast<int>(tus.nativeVirtualKey());
+#endif
+  const int kod = tus.key();
+  if (kod >= Qt::Key_F1 && kod <= Qt::Key_F24) return 112 + (kod - Qt::Key_F1);
+  if (kod >= Qt::Key_0 && kod <= Qt::Key_9) {
+    return tus.modifiers() & Qt::KeypadModifier ? 96 + (kod - Qt::Key_0) : kod;
+  }
+  if (kod >= Qt::Key_A && kod <= Qt::Key_Z) return kod;
+  switch (kod) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter: return 13;
+    case Qt::Key_Backspace: return 8;
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab: return 9;
+    case Qt::Key_Shift: return 16;
+    case Qt::Key_Control: return 17;
+    case Qt::Key_Alt: return 18;
+    case Qt::Key_Escape: return 27;
+    case Qt::Key_Space: return 32;
+    case Qt::Key_PageUp: return 33;
+    case Qt::Key_PageDown: return 34;
+    case Qt::Key_End: return 35;
+    case Qt::Key_Home: return 36;
+    case Qt::Key_Left: return 37;
+    case Qt::Key_Up: return 38;
+    case Qt::Key_Right: return 39;
+    case Qt::Key_Down: return 40;
+    case Qt::Key_Insert: return 45;
+    case Qt::Key_Delete: return 46;
+    case Qt::Key_Comma: return tus.modifiers() & Qt::KeypadModifier ? 110 : 188;
+    case Qt::Key_Period: return tus.modifiers() & Qt::KeypadModifier ? 110 : 190;
+    case Qt::Key_Minus: return tus.modifiers() & Qt::KeypadModifier ? 109 : 189;
+    default: return 0;
+  }
+}
+
+// Keys of a number box reported to its state, as the program's key handlers expect them.
+class SayiTuslari : public QObject {
+ public:
+  SayiTuslari(SayiKutusu* widget, NumberEditState& state, Baglanti* baglanti)
+      : QObject(widget), widget_(widget), state_(state), baglanti_(baglanti) {
+    widget->installEventFilter(this);
+  }
+
+ protected:
+  bool eventFilter(QObject*, QEvent* event) override {
+    const bool basildi = event->type() == QEvent::KeyPress;
+    if ((!basildi && event->type() != QEvent::KeyRelease) || !baglanti_->Canli()) return false;
+    auto* tus = static_cast<QKeyEvent*>(event);
+    // Windows reports a held key going down again and again but up only once.
+    if (!basildi && tus->isAutoRepeat()) return false;
+    const int kod = SanalTusKodu(*tus);
+    if (kod == 0) return false;
+    if (basildi && kod == 13) widget_->interpretText();
+    return (basildi ? state_.KeyDown(kod) : state_.KeyUp(kod)) == 0;
+  }
+
+ private:
+  SayiKutusu* widget_;
+  NumberEditState& state_;
+  Baglanti* baglanti_;
+};
+
 }  // namespace
 
 // ---- Simple controls
@@ -189,6 +257,33 @@ void Bagla(QProgressBar* widget, ProgressBarState& state) {
 
 void Bagla(QGroupBox* widget, LabelState& state) {
   new Baglanti(widget, state, [widget, &state] { widget->setTitle(Q(state.Caption())); });
+}
+
+void Bagla(QWidget* widget, ControlState& state) {
+  new Baglanti(widget, state, [] {});
+}
+
+// ---- Pictures
+
+void Bagla(QLabel* widget, PictureState& state) {
+  const QPixmap tasarim = widget->pixmap();
+  auto gosterilen = std::make_shared<std::string>();
+  new Baglanti(widget, state, [widget, &state, tasarim, gosterilen] {
+    if (state.Bytes() == *gosterilen) return;
+    *gosterilen = state.Bytes();
+    if (state.Bytes().empty()) {
+      widget->setPixmap(tasarim);
+      return;
+    }
+    QPixmap resim;
+    if (resim.loadFromData(reinterpret_cast<const uchar*>(state.Bytes().data()), static_cast<uint>(state.Bytes().size()))) {
+      widget->setPixmap(resim);
+    }
+  });
+}
+
+void Bagla(TAsyncResim* widget, UrlPictureState& state) {
+  new Baglanti(widget, state, [widget, &state] { widget->SetUrl(state.Url()); });
 }
 
 // ---- Edits
@@ -277,9 +372,11 @@ void Bagla(SayiKutusu* widget, NumberEditState& state) {
     if (widget->minimum() != alt || widget->maximum() != ust) widget->setRange(alt, ust);
     if (widget->singleStep() != state.Increment()) widget->setSingleStep(state.Increment());
     if (widget->value() != state.Value()) widget->setValue(state.Value());
+    widget->setReadOnly(state.ReadOnly());
   });
   QObject::connect(widget, &QDoubleSpinBox::valueChanged, baglanti,
                    Kullanici(baglanti, [&state](double value) { state.EditedByUser(value); }));
+  new SayiTuslari(widget, state, baglanti);
 }
 
 QDateTime SeriTarihten(double seri) {

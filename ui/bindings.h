@@ -24,6 +24,7 @@ class QProgressBar;
 namespace zorvat {
 
 class MesgulAnimasyonu;
+class TAsyncResim;
 
 // A radio group: a framed caption over one radio button per item.
 class RadyoGrubu : public QGroupBox {
@@ -60,12 +61,22 @@ void Bagla(QPlainTextEdit* widget, MemoState& state);
 void Bagla(QCheckBox* widget, CheckBoxState& state);
 void Bagla(QComboBox* widget, ChoiceState& state);
 void Bagla(RadyoGrubu* widget, ChoiceState& state);
+// Keys going down and up are reported to the state with Windows virtual key codes (Enter 13,
+// F4 115, ...); a key the state's handler consumes does not reach the box. Enter first takes
+// what was typed, so the state holds what the box shows.
 void Bagla(SayiKutusu* widget, NumberEditState& state);
 void Bagla(QDateTimeEdit* widget, DateEditState& state);
 void Bagla(MesgulAnimasyonu* widget, BusyAnimationState& state);
 void Bagla(QProgressBar* widget, ProgressBarState& state);
 // A group box: its title is the state's caption.
 void Bagla(QGroupBox* widget, LabelState& state);
+// A plain panel: shown, enabled and hinted as its state says.
+void Bagla(QWidget* widget, ControlState& state);
+// A picture from bytes: no bytes show the picture the label had when it was bound; bytes
+// that do not decode leave the picture shown.
+void Bagla(QLabel* widget, PictureState& state);
+// The picture's address follows the state's.
+void Bagla(TAsyncResim* widget, UrlPictureState& state);
 
 // Fills the menu with the state's visible items, each action carrying its item's name.
 void MenuyuDoldur(QMenu& qmenu, const PopupMenuState& menu);

@@ -476,6 +476,9 @@ Izgara::Izgara(GridView& view, QWidget* parent) : QWidget(parent), view_(view) {
   connect(tablo_->selectionModel(), &QItemSelectionModel::currentRowChanged, this, [this](const QModelIndex& yeni) {
     if (!uyguluyor_ && yeni.isValid()) view_.SetFocusedRow(static_cast<std::size_t>(yeni.row()));
   });
+  connect(tablo_->selectionModel(), &QItemSelectionModel::currentChanged, this, [this](const QModelIndex& yeni) {
+    if (yeni.isValid()) view_.SetFocusedColumn(model_->Sutun(yeni.column()).name);
+  });
 
   auto* duzen = new QVBoxLayout(this);
   duzen->setContentsMargins(0, 0, 0, 0);

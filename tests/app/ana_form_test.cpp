@@ -117,20 +117,20 @@ bool Gorunur(GridView& view, const char* sutun) {
 }
 
 Cerceve CerceveOku(TForm1& form) {
-  const bool kalan = Gorunur(form.cxGrid1DBTableView1, "cxGrid1DBTableView1KALAN");
-  for (auto [view, sutun] : {std::pair{&form.cxGrid1DBTableView1, "cxGrid1DBTableView1ALINANSIPARIS"},
-                             std::pair{&form.cxGrid1DBTableView1, "cxGrid1DBTableView1VERILENSIPARIS"},
+  const bool kalan = Gorunur(form.stokListesi.cxGrid1DBTableView1, "cxGrid1DBTableView1KALAN");
+  for (auto [view, sutun] : {std::pair{&form.stokListesi.cxGrid1DBTableView1, "cxGrid1DBTableView1ALINANSIPARIS"},
+                             std::pair{&form.stokListesi.cxGrid1DBTableView1, "cxGrid1DBTableView1VERILENSIPARIS"},
                              std::pair{&form.cxGridDBTableViewkampanyali, "cxGridDBColumnKALAN"},
                              std::pair{&form.cxGridDBTableViewkampanyali, "cxGridDBColumn49"},
                              std::pair{&form.cxGridDBTableViewkampanyali, "cxGridDBColumn50"},
-                             std::pair{&form.cxGridDBTableView1, "cxGridDBTableView1KALAN"},
+                             std::pair{&form.sepetSayfasi.cxGridDBTableView1, "cxGridDBTableView1KALAN"},
                              std::pair{&form.cxGridDBTableView5, "cxGridDBColumn19"},
                              std::pair{&form.cxGridDBTableView5, "cxGridDBColumn22"},
                              std::pair{&form.cxGridDBTableView5, "cxGridDBColumn23"}}) {
     EXPECT_EQ(Gorunur(*view, sutun), kalan) << sutun;
   }
-  const bool kampanya = Gorunur(form.cxGrid1DBTableView1, "cxGrid1DBTableView1KAMPFIYAT");
-  for (auto [view, sutun] : {std::pair{&form.cxGrid1DBTableView1, "cxGrid1DBTableView1K"},
+  const bool kampanya = Gorunur(form.stokListesi.cxGrid1DBTableView1, "cxGrid1DBTableView1KAMPFIYAT");
+  for (auto [view, sutun] : {std::pair{&form.stokListesi.cxGrid1DBTableView1, "cxGrid1DBTableView1K"},
                              std::pair{&form.cxGridDBTableView5, "cxGridDBTableView5K"},
                              std::pair{&form.cxGridDBTableView5, "cxGridDBTableView5KAMPFIYAT"}}) {
     EXPECT_EQ(Gorunur(*view, sutun), kampanya) << sutun;
@@ -139,7 +139,7 @@ Cerceve CerceveOku(TForm1& form) {
   return {form.musteritus.Visible(),
           form.Genelmenu.Item("R1").visible,
           sayfalar.Page(sayfalar.IndexOf("skampanyali")).tabVisible,
-          Gorunur(form.cxGridDBTableView1, "cxGridDBTableView1DURUM"),
+          Gorunur(form.sepetSayfasi.cxGridDBTableView1, "cxGridDBTableView1DURUM"),
           kalan,
           kampanya};
 }
@@ -245,24 +245,26 @@ TEST_F(TemsilciAnaFormTest, AnotherCustomerRefreshesTheHeaderAndEmptiesTheStockL
   Kullanici ilk(f, "MURAT", 0);
   Baslat();
   const std::string ilkCari = form.cariadilbl.Caption();
-  form.stok.DefineFields({{"ADI", FieldType::String, 50}});
-  form.stok.CreateDataSet();
-  form.stok.Append();
-  form.stok.FieldByName("ADI").SetAsString("FREN BALATASI");
-  form.stok.Post();
+  form.stokListesi.stok.DefineFields({{"ADI", FieldType::String, 50}});
+  form.stokListesi.stok.CreateDataSet();
+  form.stokListesi.stok.Append();
+  form.stokListesi.stok.FieldByName("ADI").SetAsString("FREN BALATASI");
+  form.stokListesi.stok.Post();
   form.sPageControl1.SetCaption("sstoklistesi", "1=Stok Listesi");
   form.sPageControl1.SetActivePage("ssepet");
-  int sepetYuklendi = 0;
-  form.SepetiYenile = [&] { ++sepetYuklendi; };
+  ASSERT_TRUE(f.Bekle([&] { return !form.sepetSayfasi.Yukleniyor(); }));
 
   Kullanici ikinci(f, "MURAT", 3);
   form.musteritus.Click();
   EXPECT_THAT(ikinci.acilanlar, ElementsAre("Cari Seçimi"));
   EXPECT_NE(form.cariadilbl.Caption(), ilkCari);
   EXPECT_EQ(form.cariadilbl.Caption(), form.sbilgi.CariAdi());
-  EXPECT_EQ(sepetYuklendi, 1);
-  EXPECT_TRUE(form.stok.Active());
-  EXPECT_EQ(form.stok.RecordCount(), 0u);
+  const auto sepettekiler =
+      f.Satirlar("SELECT COUNT(*) FROM sepet WHERE carino = " + std::to_string(form.sbilgi.CARINO()));
+  EXPECT_EQ(form.sepetSayfasi.sepet.RecordCount(), std::stoul(sepettekiler.at(0).at(0)));
+  EXPECT_EQ(form.sPageControl1.Page(1).caption, sepettekiler.at(0).at(0) + "=Sepet");
+  EXPECT_TRUE(form.stokListesi.stok.Active());
+  EXPECT_EQ(form.stokListesi.stok.RecordCount(), 0u);
   EXPECT_EQ(form.sPageControl1.Page(0).caption, "0=Stok Listesi");
   EXPECT_EQ(form.sPageControl1.ActivePageName(), "sstoklistesi");
   EXPECT_TRUE(form.araedit.Focused());

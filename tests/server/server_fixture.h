@@ -19,19 +19,24 @@
 #include <map>
 #include <memory>
 #include <mutex>
+#include <ostream>
 #include <stdexcept>
 #include <string>
 #include <string_view>
 #include <thread>
+#include <vector>
 
+#include "net/bicim.h"
 #include "platform/gecici_klasor.h"
 #include "remote/json_document.h"
 #include "remote/json_writer.h"
 #include "remote/memtable.h"
+#include "remote/method_catalogue.h"
 #include "remote/record_codec.h"
 #include "remote/table_codec.h"
 #include "server/application_server.h"
 #include "server/database.h"
+#include "server/method_context.h"
 #include "server/methods.h"
 #include "server/schema.h"
 #include "server/seed.h"
@@ -141,9 +146,52 @@ class Sonuc {
   simdjson::dom::array degerler_;
 };
 
+// One call the server answered: the method and its plain arguments as text, in order
+// (records, tables and streams as their kind's name).
+struct KayitliCagri {
+  std::string metot;
+  std::vector<std::string> degerler;
+  bool operator==(const KayitliCagri&) const = default;
+};
+
+inline void PrintTo(const KayitliCagri& c, std::ostream* os) {
+  *os << c.metot << "(";
+  for (std::size_t i = 0; i < c.degerler.size(); ++i) *os << (i ? ", " : "") << c.degerler[i];
+  *os << ")";
+}
+
+// Every method of the registry, recording its calls before it runs.
+inline server::MethodRegistry KayitliMetotlar(std::mutex& kilit, std::vector<KayitliCagri>& cagrilar) {
+  const server::MethodRegistry asil = server::AllMethods();
+  server::MethodRegistry kayitli;
+  for (std::string_view ad : asil.Names()) {
+    kayitli.Add(ad, [isleyici = *asil.Find(ad), &kilit, &cagrilar](server::MethodContext& baglam) {
+      KayitliCagri cagri{std::string(baglam.Method().name), {}};
+      std::size_t sira = 0;
+      for (const ParamDecl& p : baglam.Method().params) {
+        if (p.output) continue;
+        switch (p.kind) {
+          case ValueKind::Text: cagri.degerler.push_back(baglam.Text(sira)); break;
+          case ValueKind::Integer: cagri.degerler.push_back(std::to_string(baglam.Integer(sira))); break;
+          case ValueKind::Double: cagri.degerler.push_back(FormatFloat("0.####", baglam.Double(sira))); break;
+          case ValueKind::Boolean: cagri.degerler.push_back(baglam.Boolean(sira) ? "true" : "false"); break;
+          default: cagri.degerler.push_back("kayıt"); break;
+        }
+        ++sira;
+      }
+      {
+        std::lock_guard lock(kilit);
+        cagrilar.push_back(std::move(cagri));
+      }
+      isleyici(baglam);
+    });
+  }
+  return kayitli;
+}
+
 class SunucuFiksturu {
  public:
-  explicit SunucuFiksturu(int stokSayisi = 300) : methods_(server::AllMethods()) {
+  explicit SunucuFiksturu(int stokSayisi = 300) : methods_(KayitliMetotlar(cagriKilidi_, cagrilar_)) {
     settings_.databasePath = (klasor_.yol() / "sunucu.db").string();
     std::filesystem::copy_file(DemoVeritabani(stokSayisi), settings_.databasePath);
     server_ = std::make_unique<server::ApplicationServer>(settings_, methods_);
@@ -177,6 +225,16 @@ class SunucuFiksturu {
     return sayi;
   }
 
+  // The calls of the method the server has answered so far (or was answering), in order.
+  std::vector<KayitliCagri> Cagrilar(std::string_view metot) const {
+    std::lock_guard lock(cagriKilidi_);
+    std::vector<KayitliCagri> secilenler;
+    for (const KayitliCagri& cagri : cagrilar_) {
+      if (cagri.metot == metot) secilenler.push_back(cagri);
+    }
+    return secilenler;
+  }
+
   // A client of its own, for a test thread that calls at the same time as others.
   std::unique_ptr<httplib::Client> YeniIstemci() const {
     auto istemci = std::make_unique<httplib::Client>("127.0.0.1", port_);
@@ -196,6 +254,8 @@ class SunucuFiksturu {
   }
 
  private:
+  mutable std::mutex cagriKilidi_;
+  std::vector<KayitliCagri> cagrilar_;
   GeciciKlasor klasor_;
   server::Settings settings_;
   server::MethodRegistry methods_;

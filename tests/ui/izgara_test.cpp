@@ -102,10 +102,19 @@ TEST_F(IzgaraTest, TypingInTheGridSearchesTheFocusedColumn) {
 
 TEST_F(IzgaraTest, DoubleClickAndPopupMenuActOnTheRowUnderTheMouse) {
   std::optional<std::size_t> tiklanan;
-  view.OnDblClick = [&] { tiklanan = view.FocusedRecord(); };
+  std::string sutun;
+  view.OnDblClick = [&] {
+    tiklanan = view.FocusedRecord();
+    sutun = view.FocusedColumn() ? view.FocusedColumn()->name : "";
+  };
   QTest::mouseDClick(tablo_().viewport(), Qt::LeftButton, {}, SatirOrtasi(3));
   EXPECT_EQ(tiklanan, 3u);
+  EXPECT_EQ(sutun, "colADI");
   EXPECT_EQ(tablo.FieldByName("STOKNO").AsInteger(), 13);
+  // The cell's column goes with the row: the basket toggles a tick only in its "Seç" column.
+  QTest::mouseDClick(tablo_().viewport(), Qt::LeftButton, {}, SatirOrtasi(2, 2));
+  EXPECT_EQ(tiklanan, 2u);
+  EXPECT_EQ(sutun, view.ColumnAt(view.VisibleColumns()[2]).name);
 
   PopupMenuState menu;
   std::optional<std::size_t> secilen;

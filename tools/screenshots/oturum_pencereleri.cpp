@@ -1,13 +1,12 @@
 // The windows of the start-up and the login, with the demonstration server's data: the login
 // window, the main window of a customer and of a sales representative, the customer
 // selection with its counts, the password change request and the update download.
-#include <QVBoxLayout>
-
 #include "account/cari_secim.h"
 #include "app/ana_form.h"
 #include "info/dosya_indir.h"
 #include "session/giris_formu.h"
 #include "session/kullanici_kayit.h"
+#include "tools/screenshots/ana_pencere_sahnesi.h"
 #include "tools/screenshots/demo_sunucusu.h"
 #include "tools/screenshots/sahne.h"
 #include "ui/ana_pencere.h"
@@ -40,18 +39,6 @@ IstemciOrtami DemoOrtami(const Makine& makine) {
   return ortam;
 }
 
-// The window's widgets inside the scene, which owns the logic they are bound to and shows
-// the window's caption in its title bar.
-std::unique_ptr<QWidget> Sahnede(std::unique_ptr<SahnePenceresi> sahne, QWidget* pencere, QSize boyut) {
-  pencere->setWindowFlags(Qt::Widget);
-  sahne->setWindowTitle(pencere->windowTitle());
-  auto* duzen = new QVBoxLayout(sahne.get());
-  duzen->setContentsMargins(0, 0, 0, 0);
-  duzen->addWidget(pencere);
-  sahne->resize(boyut);
-  return sahne;
-}
-
 std::unique_ptr<QWidget> GirisSahnesi() {
   auto sahne = std::make_unique<SahnePenceresi>();
   auto& makine = sahne->Durum<DemoMakinesi>("DEMO-AHMET");
@@ -64,9 +51,10 @@ std::unique_ptr<QWidget> GirisSahnesi() {
   return Sahnede(std::move(sahne), pencere, {368, 550});
 }
 
-// The main window after the login of the computer's user; a representative takes the
-// customer on the given row of his list.
-std::unique_ptr<QWidget> AnaPencereSahnesi(const std::string& kimlik, std::size_t cariSirasi) {
+}  // namespace
+
+std::unique_ptr<QWidget> AnaPencereSahnesi(const std::string& kimlik, std::size_t cariSirasi, QSize boyut,
+                                           const std::function<void(TForm1&)>& hazirla) {
   auto sahne = std::make_unique<SahnePenceresi>();
   auto& makine = sahne->Durum<DemoMakinesi>(kimlik);
   auto& form = sahne->Durum<TForm1>(DemoOrtami(makine));
@@ -81,8 +69,12 @@ std::unique_ptr<QWidget> AnaPencereSahnesi(const std::string& kimlik, std::size_
   form.KullaniciTuruneGoreAyarla();
   form.AnaBilgiAl();
   auto* pencere = new AnaPencere(form, sahne.get());
-  return Sahnede(std::move(sahne), pencere, {1350, 652});
+  auto sahnede = Sahnede(std::move(sahne), pencere, boyut);
+  if (hazirla) hazirla(form);
+  return sahnede;
 }
+
+namespace {
 
 std::unique_ptr<QWidget> CariSecimSahnesi() {
   auto sahne = std::make_unique<SahnePenceresi>();
@@ -117,8 +109,8 @@ std::unique_ptr<QWidget> DosyaIndirSahnesi() {
 }
 
 const SahneKaydi kGiris("giris_penceresi", GirisSahnesi);
-const SahneKaydi kMusteri("ana_pencere_musteri", [] { return AnaPencereSahnesi("DEMO-AHMET", 0); });
-const SahneKaydi kTemsilci("ana_pencere_temsilci", [] { return AnaPencereSahnesi("DEMO-MURAT", 4); });
+const SahneKaydi kMusteri("ana_pencere_musteri", [] { return AnaPencereSahnesi("DEMO-AHMET", 0, {1350, 652}); });
+const SahneKaydi kTemsilci("ana_pencere_temsilci", [] { return AnaPencereSahnesi("DEMO-MURAT", 4, {1350, 652}); });
 const SahneKaydi kCariSecimi("cari_secimi", CariSecimSahnesi);
 const SahneKaydi kSifreIstegi("sifre_istegi", SifreIstegiSahnesi);
 const SahneKaydi kDosyaIndir("dosya_indir", DosyaIndirSahnesi);

@@ -2,6 +2,7 @@
 // SahneKaydi; a scene builds its window with demonstration data and returns it unshown.
 #pragma once
 
+#include <QVBoxLayout>
 #include <QWidget>
 #include <functional>
 #include <memory>
@@ -43,5 +44,17 @@ class SahnePenceresi : public QWidget {
  private:
   std::vector<std::shared_ptr<void>> durumlar_;
 };
+
+// The window's widgets inside the scene, which owns the logic they are bound to and shows
+// the window's caption in its title bar.
+inline std::unique_ptr<QWidget> Sahnede(std::unique_ptr<SahnePenceresi> sahne, QWidget* pencere, QSize boyut) {
+  pencere->setWindowFlags(Qt::Widget);
+  sahne->setWindowTitle(pencere->windowTitle());
+  auto* duzen = new QVBoxLayout(sahne.get());
+  duzen->setContentsMargins(0, 0, 0, 0);
+  duzen->addWidget(pencere);
+  sahne->resize(boyut);
+  return sahne;
+}
 
 }  // namespace zorvat::ekran

@@ -163,9 +163,21 @@ void NumberEditState::SetLimits(double minimum, double maximum) {
 std::string NumberEditState::DisplayText() const { return FormatFloat(displayFormat_, value_); }
 
 void NumberEditState::EditedByUser(double value) {
+  // A read-only box shows its value; only the logic changes it.
+  if (readOnly_) return;
   const double before = value_;
   SetValue(value);
   if (value_ != before && OnChange) OnChange();
+}
+
+int NumberEditState::KeyDown(int key) {
+  if (OnKeyDown) OnKeyDown(key);
+  return key;
+}
+
+int NumberEditState::KeyUp(int key) {
+  if (OnKeyUp) OnKeyUp(key);
+  return key;
 }
 
 // ---- DateEditState

@@ -184,16 +184,46 @@ class NumberEditState : public ControlState {
   double Increment() const { return increment_; }
   void SetIncrement(double increment) { Assign(increment_, increment); }
   std::string DisplayText() const;
+  bool ReadOnly() const { return readOnly_; }
+  void SetReadOnly(bool readOnly) { Assign(readOnly_, readOnly); }
   void EditedByUser(double value);
+  // The widget reports a key going down or up (virtual key codes); a handler that sets the
+  // key to 0 consumes it.
+  int KeyDown(int key);
+  int KeyUp(int key);
 
   std::function<void()> OnChange;
+  std::function<void(int& key)> OnKeyDown;
+  std::function<void(int& key)> OnKeyUp;
 
  private:
+  bool readOnly_ = false;
   double value_ = 0;
   double minimum_ = 0;
   double maximum_ = 0;  // no limits while minimum equals maximum
   double increment_ = 1;
   std::string displayFormat_;
+};
+
+// A picture shown from bytes in a file format the toolkit recognises (JPEG, PNG, BMP);
+// empty bytes show the design-time picture.
+class PictureState : public ControlState {
+ public:
+  const std::string& Bytes() const { return bytes_; }
+  void SetBytes(std::string bytes) { Assign(bytes_, std::move(bytes)); }
+
+ private:
+  std::string bytes_;
+};
+
+// A picture fetched from a web address by the toolkit layer, in the background.
+class UrlPictureState : public ControlState {
+ public:
+  const std::string& Url() const { return url_; }
+  void SetUrl(std::string url) { Assign(url_, std::move(url)); }
+
+ private:
+  std::string url_;
 };
 
 // Date pickers hold a day serial: days since 30 December 1899, the fraction the time.
@@ -279,6 +309,8 @@ class PageControlState : public ControlState {
   std::size_t IndexOf(std::string_view name) const;
   void SetCaption(std::string_view name, std::string caption);
   void SetTabVisible(std::string_view name, bool visible);
+  // What runs when the page becomes visible.
+  void OnShow(std::string_view name, std::function<void()> onShow) { pages_.at(IndexOf(name)).onShow = std::move(onShow); }
   // -1 when no page is active.
   int ActivePageIndex() const { return active_; }
   const std::string& ActivePageName() const;

@@ -188,6 +188,10 @@ class GridView {
   std::optional<std::size_t> FocusedRow() const { return focusedRow_; }
   std::optional<std::size_t> FocusedRecord() const;
   void SetFocusedRow(std::optional<std::size_t> row);
+  // The column of the focused cell, as the user last clicked or moved to it; nullptr when
+  // none.
+  const GridColumn* FocusedColumn() const { return FindColumn(focusedColumn_); }
+  void SetFocusedColumn(std::string_view columnName) { focusedColumn_ = columnName; }
 
   // ---- Incremental search: the first row from the focused one on whose cell in the column
   // starts with the text (blind to case) is focused. False, focus unmoved, when none.
@@ -199,6 +203,8 @@ class GridView {
   // Sizes every visible column to its content: the header and the widest cell texts.
   void ApplyBestFit();
   void SetTextMeasure(TextMeasure measure) { measure_ = std::move(measure); }
+  // A cell text's width in pixels as the widget draws it; 0 without a widget.
+  int TextWidth(std::string_view text) const { return measure_ ? measure_(text, false) : 0; }
   int Width() const { return width_; }
   // The widget reports its new width; OnResize runs.
   void ResizedTo(int width);
@@ -253,6 +259,7 @@ class GridView {
   std::vector<SummaryItem> groupSummaries_;
 
   std::optional<std::size_t> focusedRow_;
+  std::string focusedColumn_;
   bool movingTable_ = false;
   std::string searchText_;
   TextMeasure measure_;

@@ -2,8 +2,9 @@
 # The real programs end to end under Xvfb, as the run command starts them: the demonstration
 # database with this computer registered for AHMET, the reference server in the background,
 # and the client (its test build, whose hook plays the user). The login window appears, the
-# login reaches the main window with the header filled, and the exit question answered
-# "Evet" ends the client with exit code 0.
+# login reaches the main window with the header filled; a search, the add dialog, a tick and
+# the approval window send an order, which the server then holds with exactly the ticked
+# line; the exit question answered "Evet" ends the client with exit code 0.
 #
 #   uctan_uca.sh SERVER ID_TOOL CLIENT
 set -euo pipefail
@@ -59,6 +60,8 @@ for beklenen in \
   "Kullanıcı: AHMET" \
   "Firma: YILDIZ OTO YEDEK PARÇA LTD. ŞTİ." \
   "Temsilci: Murat Kaya Telefonu: 0532 411 27 35 email: murat.kaya@zorvatoto.com.tr" \
+  "onay: Sipariş Onay" \
+  "bilgi: Siparişiniz Gönderildi !" \
   "çıkış sorusu: Soru"; do
   if ! grep -qxF "$beklenen" "$is/cikti.txt"; then
     echo "missing from the client's run: $beklenen"
@@ -67,6 +70,18 @@ for beklenen in \
 done
 if ! grep -q "isim=AHMET" "$is/ev/.config/zorvatoto/ayar.ini"; then
   echo "the login did not write ayar.ini"
+  exit 1
+fi
+# The order holds the ticked line and nothing else, and the line has left the basket.
+satir=$(sed -n 's/^işaretli satır: //p' "$is/cikti.txt")
+siparis=$(sqlite3 "$is/demo.db" "SELECT group_concat(ss.sepet_sirano) || '|' || s.aciklama FROM siparis s
+  JOIN siparis_satir ss ON ss.idno = s.idno WHERE s.idno = (SELECT MAX(idno) FROM siparis)")
+if [ "$siparis" != "$satir|Uçtan uca deneme" ]; then
+  echo "the server holds the order '$siparis', not the ticked line $satir"
+  exit 1
+fi
+if [ "$(sqlite3 "$is/demo.db" "SELECT COUNT(*) FROM sepet WHERE sirano = $satir")" != 0 ]; then
+  echo "the ordered line $satir is still in the basket"
   exit 1
 fi
 echo "end to end: passed"

@@ -26,6 +26,7 @@
 #include "ui/cari_secim_penceresi.h"
 #include "ui/dosya_indir_penceresi.h"
 #include "ui/giris_penceresi.h"
+#include "ui/grid.h"
 #include "ui/qt_dispatcher.h"
 
 namespace zorvat {
@@ -64,6 +65,32 @@ class PencereTest : public testing::Test {
   int sonlandirma = 0;
   IstemciOrtami ortam;
 };
+
+TEST_F(PencereTest, TheStockListFollowsTheWindowsWidthAndTheBasketGridItsLoad) {
+  TForm1 form(ortam);
+  AnaPencere pencere(form);
+  pencere.resize(1100, 652);
+  pencere.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&pencere));
+  const GridView& stok = form.stokListesi.cxGrid1DBTableView1;
+  const auto gorunur = [&](const char* alan) {
+    return stok.FindColumn(std::string("cxGrid1DBTableView1") + alan)->visible;
+  };
+  EXPECT_TRUE(QTest::qWaitFor([&] { return gorunur("FiyatBilgisi") && !gorunur("NETFIYAT"); }, 2000));
+  pencere.resize(1300, 652);
+  EXPECT_TRUE(QTest::qWaitFor([&] { return !gorunur("FiyatBilgisi") && gorunur("NETFIYAT"); }, 2000));
+
+  Izgara* sepet = nullptr;
+  for (QWidget* cocuk : pencere.findChildren<QWidget*>()) {
+    auto* izgara = dynamic_cast<Izgara*>(cocuk);
+    if (izgara != nullptr && &izgara->View() == &form.sepetSayfasi.cxGridDBTableView1) sepet = izgara;
+  }
+  ASSERT_NE(sepet, nullptr);
+  form.sepetSayfasi.cxGrid2.SetEnabled(false);
+  EXPECT_FALSE(sepet->isEnabled());
+  form.sepetSayfasi.cxGrid2.SetEnabled(true);
+  EXPECT_TRUE(sepet->isEnabled());
+}
 
 TEST_F(PencereTest, TheLoginWindowTakesTheKeysIntoItsLogic) {
   Connection bagc;
