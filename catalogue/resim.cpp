@@ -11,6 +11,7 @@
 #include "remote/errors.h"
 #include "remote/memory_stream.h"
 #include "remote/proxim.h"
+#include "session/platform_metin.h"
 
 namespace zorvat {
 
@@ -44,12 +45,6 @@ std::string Kucuk(std::string_view metin) {
   return sonuc;
 }
 
-std::string_view Kirp(std::string_view metin) {
-  const auto ilk = metin.find_first_not_of(" \t");
-  if (ilk == std::string_view::npos) return {};
-  return metin.substr(ilk, metin.find_last_not_of(" \t") - ilk + 1);
-}
-
 }  // namespace
 
 void ResimYukle(Connection& bagc, std::int32_t stokno, PictureState& resim) {
@@ -72,11 +67,11 @@ void ResimYukle(Connection& bagc, std::int32_t stokno, PictureState& resim) {
 }
 
 ResimTuru ResimTuruBul(std::string_view contentType) {
-  const std::string tur = Kucuk(Kirp(contentType));
+  const std::string tur = Kucuk(platform::Kirp(contentType));
   constexpr std::string_view kOnEk = "image/";
   if (tur.compare(0, kOnEk.size(), kOnEk) != 0) return ResimTuru::Yok;
   std::string_view alt = std::string_view(tur).substr(kOnEk.size());
-  alt = Kirp(alt.substr(0, alt.find(';')));
+  alt = platform::Kirp(alt.substr(0, alt.find(';')));
   if (alt == "jpeg" || alt == "jpg") return ResimTuru::Jpeg;
   if (alt == "bmp") return ResimTuru::Bmp;
   if (alt == "png") return ResimTuru::Png;

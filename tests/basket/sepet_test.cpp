@@ -368,6 +368,7 @@ TEST_F(SepetTest, AnOrderTakesExactlyTheTickedLinesAndLeavesTheOthers) {
   ASSERT_FALSE(kalanlar.empty());
   sayfa.lbluyarbakiye.SetCaption("Vadesi geçmiş borcunuz var");
   const std::string genelToplam = sayfa.geneltoplaml.Caption();
+  std::vector<std::string> secimler;  // delivery state, cargo type, carrier
   f.hizmetler.dialogs.onWindow = [&](FormState& pencere) {
     auto& onay = dynamic_cast<TONAYSIP&>(pencere);
     EXPECT_EQ(onay.Label3.Caption(), "Vadesi geçmiş borcunuz var");
@@ -376,6 +377,7 @@ TEST_F(SepetTest, AnOrderTakesExactlyTheTickedLinesAndLeavesTheOthers) {
     onay.kargocombo.ChosenByUser(1);
     onay.aciklamagir.SetText("Öğleden önce lütfen");
     onay.Button1.Click();
+    secimler = {std::to_string(onay.td), std::to_string(onay.kt), std::to_string(onay.KN)};
     return onay.ModalResult();
   };
   sayfa.Button1.Click();
@@ -383,6 +385,7 @@ TEST_F(SepetTest, AnOrderTakesExactlyTheTickedLinesAndLeavesTheOthers) {
   const auto siparis = f.Satirlar(
       "SELECT idno, teslim, kargo_turu, kargo, aciklama FROM siparis WHERE carino = 1 ORDER BY idno DESC LIMIT 1");
   ASSERT_EQ(siparis.size(), 1u);
+  EXPECT_EQ(std::vector(siparis[0].begin() + 1, siparis[0].begin() + 4), secimler);
   EXPECT_EQ(siparis[0][4], "Öğleden önce lütfen");
   std::vector<std::string> siparisSatirlari;
   for (const auto& s : f.Satirlar("SELECT sepet_sirano FROM siparis_satir WHERE idno = " + siparis[0][0] +
