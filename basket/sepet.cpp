@@ -1,7 +1,6 @@
 #include "basket/sepet.h"
 
 #include <optional>
-#include <thread>
 #include <utility>
 
 #include "basket/siparis_onay.h"

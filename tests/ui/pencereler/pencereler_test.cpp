@@ -19,15 +19,14 @@
 #include "info/dosya_indir.h"
 #include "net/services.h"
 #include "session/giris_formu.h"
-#include "support/scripted_services.h"
 #include "support/stub_server.h"
 #include "tests/ui/klavye.h"
+#include "tests/ui/qt_test_hizmetleri.h"
 #include "ui/ana_pencere.h"
 #include "ui/cari_secim_penceresi.h"
 #include "ui/dosya_indir_penceresi.h"
 #include "ui/giris_penceresi.h"
 #include "ui/grid.h"
-#include "ui/qt_dispatcher.h"
 
 namespace zorvat {
 namespace {
@@ -36,33 +35,13 @@ using testing::ElementsAre;
 using testing::IsEmpty;
 
 // The logic's services on Qt's dispatcher, with scripted dialogs and shell.
-class PencereTest : public testing::Test {
+class PencereTest : public testing::Test, protected test::QtTestHizmetleri {
  protected:
   PencereTest() {
-    Services services;
-    services.dispatcher = &dispatcher;
-    services.dialogs = &dialogs;
-    services.kabuk = &kabuk;
-    services.bekle = [](std::chrono::milliseconds) {};
-    services.sonlandir = [this] { ++sonlandirma; };
-    HizmetleriKur(std::move(services));
     ortam.ayarDosyasi = std::filesystem::temp_directory_path() / "zorvat-pencere-testi-yok" / "ayar.ini";
     ortam.sunucuPortu = std::to_string(test::FreePort());
   }
-  ~PencereTest() override { HizmetleriKur(Services{}); }
 
-  template <class W>
-  static W* Bul(QWidget& kok, const QString& metin) {
-    for (W* aday : kok.findChildren<W*>()) {
-      if (aday->text() == metin) return aday;
-    }
-    return nullptr;
-  }
-
-  test::ScriptedDialogs dialogs;
-  test::ScriptedKabuk kabuk;
-  QtDispatcher dispatcher;
-  int sonlandirma = 0;
   IstemciOrtami ortam;
 };
 
@@ -117,7 +96,7 @@ TEST_F(PencereTest, TheLoginWindowTakesTheKeysIntoItsLogic) {
   EXPECT_TRUE(giris.sifre.Focused());
 
   // The program's tab order: "Giriş", "Vazgeç", the box, the name, the password.
-  QPushButton* girisDugmesi = Bul<QPushButton>(pencere, "Giriş");
+  QPushButton* girisDugmesi = test::MetniOlan<QPushButton>(pencere, "Giriş");
   ASSERT_NE(girisDugmesi, nullptr);
   std::vector<QString> sira;
   QWidget* odak = girisDugmesi;
@@ -127,7 +106,7 @@ TEST_F(PencereTest, TheLoginWindowTakesTheKeysIntoItsLogic) {
   }
   EXPECT_THAT(sira, ElementsAre("Giriş", "Vazgeç", "Beni hatırla", "adi", "sifre"));
 
-  Bul<QPushButton>(pencere, "Vazgeç")->click();
+  test::MetniOlan<QPushButton>(pencere, "Vazgeç")->click();
   EXPECT_EQ(sonlandirma, 1);
 }
 
@@ -146,8 +125,8 @@ TEST_F(PencereTest, TheMainWindowAsksBeforeClosingAndItsMenuFollowsTheKind) {
   EXPECT_EQ(sonlandirma, 0);
 
   form.kullanicilbl.SetCaption("MURAT");
-  EXPECT_NE(Bul<QLabel>(pencere, "MURAT"), nullptr);
-  QPushButton* baskaCari = Bul<QPushButton>(pencere, "Başka Cari Seç");
+  EXPECT_NE(test::MetniOlan<QLabel>(pencere, "MURAT"), nullptr);
+  QPushButton* baskaCari = test::MetniOlan<QPushButton>(pencere, "Başka Cari Seç");
   ASSERT_NE(baskaCari, nullptr);
   EXPECT_FALSE(baskaCari->isVisible());
   form.sbilgi.SetMusteriTipi(1);
@@ -187,7 +166,7 @@ TEST_F(PencereTest, TheUpdateWindowDownloadsWhenShownAndCannotBeClosed) {
   EXPECT_TRUE(indir.basladi);
   ASSERT_EQ(dialogs.plainMessages.size(), 1u);
   EXPECT_THAT(dialogs.plainMessages[0], testing::StartsWith("Hata Oluştu !\r\nHata: "));
-  EXPECT_NE(Bul<QLabel>(pencere,
+  EXPECT_NE(test::MetniOlan<QLabel>(pencere,
                         "Zorvat Oto B2B Programının\nYeni versiyonu indirilecektir\nLütfen "
                         "Bekleyiniz...!\nVersion: 4-3"),
             nullptr)
@@ -207,14 +186,14 @@ TEST_F(PencereTest, TheCustomerSelectionShowsItsCountsAndTheCardOnlyWithAFocused
   EXPECT_EQ(kart->title(), "Cari Bilgileri");
 
   seccari.alinditus.SetCaption("12");
-  QToolButton* alindi = Bul<QToolButton>(pencere, "12");
+  QToolButton* alindi = test::MetniOlan<QToolButton>(pencere, "12");
   ASSERT_NE(alindi, nullptr);
   EXPECT_EQ(alindi->toolTip(), "Yeni Alınan \nSiparişleri Listeler");
 
   seccari.kart[0].SetCaption("120.01.1001");
   seccari.GroupBox1.SetVisible(true);
   EXPECT_TRUE(kart->isVisible());
-  EXPECT_NE(Bul<QLabel>(pencere, "120.01.1001"), nullptr);
+  EXPECT_NE(test::MetniOlan<QLabel>(pencere, "120.01.1001"), nullptr);
 }
 
 }  // namespace

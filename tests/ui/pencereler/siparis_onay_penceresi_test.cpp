@@ -13,9 +13,8 @@
 #include "basket/siparis_onay.h"
 #include "net/connection.h"
 #include "net/services.h"
-#include "support/scripted_services.h"
 #include "support/stub_server.h"
-#include "ui/qt_dispatcher.h"
+#include "tests/ui/qt_test_hizmetleri.h"
 #include "ui/siparis_onay_penceresi.h"
 
 namespace zorvat {
@@ -38,35 +37,16 @@ test::StubAnswer Cevap(const std::string& metot, const std::string& govde) {
   return {200, Tablo(kargolar, "")};
 }
 
-class SiparisOnayPenceresiTest : public testing::Test {
+class SiparisOnayPenceresiTest : public testing::Test, protected test::QtTestHizmetleri {
  protected:
   SiparisOnayPenceresiTest() : sunucu(Cevap) {
-    Services services;
-    services.dispatcher = &dispatcher;
-    services.dialogs = &dialogs;
-    services.kabuk = &kabuk;
-    services.bekle = [](std::chrono::milliseconds) {};
-    services.sonlandir = [] {};
-    HizmetleriKur(std::move(services));
     bagc.Params().HostName = "127.0.0.1";
     bagc.Params().Port = std::to_string(sunucu.Port());
     sbilgi.SetADI("AHMET");
     sbilgi.SetCariAdi("YILDIZ OTO");
   }
-  ~SiparisOnayPenceresiTest() override { HizmetleriKur(Services{}); }
-
-  template <class W>
-  static W* Bul(QWidget& kok, const QString& metin) {
-    for (W* aday : kok.findChildren<W*>()) {
-      if (aday->text() == metin) return aday;
-    }
-    return nullptr;
-  }
 
   test::StubServer sunucu;
-  test::ScriptedDialogs dialogs;
-  test::ScriptedKabuk kabuk;
-  QtDispatcher dispatcher;
   Connection bagc;
   TSonucBilgisi sbilgi;
 };
@@ -80,13 +60,13 @@ TEST_F(SiparisOnayPenceresiTest, ACargoTypeClickedAndACarrierChosenReachTheLogic
   EXPECT_EQ(pencere.size(), QSize(894, 526));
   EXPECT_TRUE(pencere.windowFlags().testFlag(Qt::Tool));
 
-  QRadioButton* normal = Bul<QRadioButton>(pencere, "Normal");
+  QRadioButton* normal = test::MetniOlan<QRadioButton>(pencere, "Normal");
   ASSERT_NE(normal, nullptr);
   EXPECT_TRUE(normal->isChecked()) << "the second delivery state is preselected";
-  EXPECT_NE(Bul<QLabel>(pencere, "Kullanıcı: AHMET\nCari     : YILDIZ OTO\nTutar    : 1.234,50"), nullptr);
-  EXPECT_NE(Bul<QLabel>(pencere, "Vadesi geçmiş bakiyeniz var."), nullptr);
+  EXPECT_NE(test::MetniOlan<QLabel>(pencere, "Kullanıcı: AHMET\nCari     : YILDIZ OTO\nTutar    : 1.234,50"), nullptr);
+  EXPECT_NE(test::MetniOlan<QLabel>(pencere, "Vadesi geçmiş bakiyeniz var."), nullptr);
 
-  QRadioButton* ambar = Bul<QRadioButton>(pencere, "Ambar");
+  QRadioButton* ambar = test::MetniOlan<QRadioButton>(pencere, "Ambar");
   ASSERT_NE(ambar, nullptr);
   QTest::mouseClick(ambar, Qt::LeftButton);
   EXPECT_EQ(onay.boxkargo.ItemIndex(), 1);
@@ -99,12 +79,12 @@ TEST_F(SiparisOnayPenceresiTest, ACargoTypeClickedAndACarrierChosenReachTheLogic
   QTest::keyClick(liste, Qt::Key_Down);  // the blank entry first
   QTest::keyClick(liste, Qt::Key_Down);
   EXPECT_EQ(onay.kargocombo.ItemIndex(), 1);
-  EXPECT_NE(Bul<QLabel>(pencere, "İrsaliye ambardan alınır."), nullptr) << "the carrier's warning shows";
+  EXPECT_NE(test::MetniOlan<QLabel>(pencere, "İrsaliye ambardan alınır."), nullptr) << "the carrier's warning shows";
 
   QTest::keyClicks(pencere.findChild<QPlainTextEdit*>(), "Sabah teslim");
   EXPECT_EQ(onay.aciklamagir.Text(), "Sabah teslim");
 
-  Bul<QPushButton>(pencere, "Evet")->click();
+  test::MetniOlan<QPushButton>(pencere, "Evet")->click();
   EXPECT_TRUE(dialogs.shownDialogs.empty());
   EXPECT_EQ(onay.ModalResult(), mrOk);
   EXPECT_EQ(onay.td, 2);
@@ -119,18 +99,18 @@ TEST_F(SiparisOnayPenceresiTest, EvetWithoutACarrierWarnsAndPutsTheFocusOnTheLis
   pencere.show();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(&pencere));
   pencere.activateWindow();
-  QTest::mouseClick(Bul<QRadioButton>(pencere, "Kargo"), Qt::LeftButton);
+  QTest::mouseClick(test::MetniOlan<QRadioButton>(pencere, "Kargo"), Qt::LeftButton);
   QComboBox* liste = pencere.findChild<QComboBox*>();
   EXPECT_EQ(liste->count(), 1) << "only the blank entry";
 
-  Bul<QPushButton>(pencere, "Evet")->click();
+  test::MetniOlan<QPushButton>(pencere, "Evet")->click();
   ASSERT_EQ(dialogs.shownDialogs.size(), 1u);
   EXPECT_EQ(dialogs.shownDialogs[0].metin, "Lütfen Kargo  Seçiniz !");
   EXPECT_TRUE(onay.kargocombo.Focused());
   EXPECT_TRUE(pencere.isVisible());
 
   const std::size_t istekler = sunucu.Requests().size();
-  Bul<QPushButton>(pencere, "Hayır")->click();
+  test::MetniOlan<QPushButton>(pencere, "Hayır")->click();
   EXPECT_EQ(onay.ModalResult(), mrCancel);
   EXPECT_FALSE(pencere.isVisible());
   EXPECT_EQ(sunucu.Requests().size(), istekler) << "\"Hayır\" asks the server nothing";
