@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <vector>
 
 #include "net/bicim.h"
 #include "server/method_context.h"
@@ -67,21 +68,26 @@ CariBakiye BakiyeBul(Database& db, std::int64_t carino) {
 }
 
 Gecikme GecikmeBul(Database& db, std::int64_t carino, double bugun) {
-  double odenen = BakiyeBul(db, carino).alacak;
-  Statement& borclar = db.Prepare(
+  Statement& sorgu = db.Prepare(
       "SELECT borc, vade_tarihi FROM cari_hareket WHERE carino = ?1 AND borc > 0 ORDER BY vade_tarihi, sirano");
-  borclar.BindAll(carino);
+  sorgu.BindAll(carino);
+  std::vector<VadeliBorc> borclar;
+  while (sorgu.Step()) borclar.push_back({sorgu.Double(0), sorgu.Double(1)});
+  sorgu.Reset();
+  return VadesiGecenler(borclar, BakiyeBul(db, carino).alacak, bugun);
+}
+
+Gecikme VadesiGecenler(std::span<const VadeliBorc> borclar, double odenen, double gun) {
+  const double bugun = std::floor(gun);
   Gecikme gecikme;
-  while (borclar.Step()) {
-    const double borc = borclar.Double(0);
-    const double vade = borclar.Double(1);
-    const double acik = borc - std::min(borc, odenen);
-    odenen -= borc - acik;
-    if (acik < 0.005 || vade >= std::floor(bugun)) continue;
-    if (gecikme.tutar == 0) gecikme.enEskiGun = static_cast<int>(std::floor(bugun) - std::floor(vade));
+  for (const VadeliBorc& borc : borclar) {
+    const double karsilanan = std::min(borc.tutar, odenen);
+    odenen -= karsilanan;
+    const double acik = borc.tutar - karsilanan;
+    if (acik < 0.005 || borc.vade >= bugun) continue;
+    if (gecikme.tutar == 0) gecikme.enEskiGun = static_cast<int>(bugun - std::floor(borc.vade));
     gecikme.tutar = Yuvarla2(gecikme.tutar + acik);
   }
-  borclar.Reset();
   return gecikme;
 }
 

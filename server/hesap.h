@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <string>
 
 #include "server/database.h"
@@ -55,5 +56,15 @@ struct Gecikme {
   int enEskiGun = 0;  // days since the oldest unpaid debit fell due
 };
 Gecikme GecikmeBul(Database& db, std::int64_t carino, double bugun);
+
+// A debit and the day it falls due.
+struct VadeliBorc {
+  double tutar = 0;
+  double vade = 0;
+};
+
+// What stays unpaid after its due date on the day `gun` when `odenen` pays the debits in the
+// order given (the order they fall due).
+Gecikme VadesiGecenler(std::span<const VadeliBorc> borclar, double odenen, double gun);
 
 }  // namespace zorvat::server

@@ -109,27 +109,21 @@ struct SaticiToplami {
 HesapOzeti HesapOzetiBul(std::span<const CariHareket> hareketler, double gun) {
   const double bugun = std::floor(gun);
   HesapOzeti ozet;
-  std::vector<CariHareket> borclar;
+  std::vector<VadeliBorc> borclar;
   for (const CariHareket& h : hareketler) {
     if (h.tarih >= bugun + 1) continue;
     ozet.borc += h.borc;
     ozet.alacak += h.alacak;
-    if (h.borc > 0) borclar.push_back(h);
+    if (h.borc > 0) borclar.push_back({h.borc, h.vade});
   }
   ozet.borc = Yuvarla2(ozet.borc);
   ozet.alacak = Yuvarla2(ozet.alacak);
   ozet.bakiye = Yuvarla2(ozet.borc - ozet.alacak);
   std::stable_sort(borclar.begin(), borclar.end(),
-                   [](const CariHareket& a, const CariHareket& b) { return a.vade < b.vade; });
-  double odenen = ozet.alacak;
-  for (const CariHareket& borc : borclar) {
-    const double karsilanan = std::min(borc.borc, odenen);
-    odenen -= karsilanan;
-    const double acik = borc.borc - karsilanan;
-    if (acik < 0.005 || borc.vade >= bugun) continue;
-    if (ozet.vadesiGecmis == 0) ozet.enEskiGun = static_cast<int>(bugun - std::floor(borc.vade));
-    ozet.vadesiGecmis = Yuvarla2(ozet.vadesiGecmis + acik);
-  }
+                   [](const VadeliBorc& a, const VadeliBorc& b) { return a.vade < b.vade; });
+  const Gecikme gecikme = VadesiGecenler(borclar, ozet.alacak, bugun);
+  ozet.vadesiGecmis = gecikme.tutar;
+  ozet.enEskiGun = gecikme.enEskiGun;
   return ozet;
 }
 
